@@ -1,0 +1,53 @@
+#pragma once
+// An in-memory registry for tests: keeps values per key, logs every write in order,
+// and can be told to refuse keys or writes.
+
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/Registry.h"
+
+namespace platform {
+
+class MemoryRegistry final : public Registry {
+ public:
+  struct Write {
+    std::u16string path;
+    std::u16string name;
+    std::size_t size;
+  };
+  using Bytes = std::vector<std::uint8_t>;
+  using KeyValues = std::map<std::u16string, Bytes>;
+
+  std::unique_ptr<RegistryKey> OpenOrCreate(RegistryRoot root, std::u16string_view path) override;
+  std::unique_ptr<RegistryKey> OpenForReading(RegistryRoot root, std::u16string_view path) override;
+
+  // Test set-up and inspection. Paths compare case-insensitively, as Windows does.
+  void Set(std::u16string_view path, std::u16string_view name, Bytes data,
+           RegistryRoot root = RegistryRoot::CurrentUser);
+  const Bytes* Get(std::u16string_view path, std::u16string_view name,
+                   RegistryRoot root = RegistryRoot::CurrentUser) const;
+  bool HasKey(std::u16string_view path, RegistryRoot root = RegistryRoot::CurrentUser) const;
+  std::size_t KeyCount() const { return keys_.size(); }
+
+  const std::vector<Write>& writes() const { return writes_; }
+  void ClearWrites() { writes_.clear(); }
+
+  // Keys that cannot be opened or created (as for a user without access).
+  std::set<std::u16string> deniedKeys;
+  // Called before each write; returning false makes that write fail.
+  std::function<bool(const Write&)> allowWrite;
+
+ private:
+  friend class MemoryRegistryKey;
+  using KeyId = std::pair<RegistryRoot, std::u16string>;
+  static KeyId MakeId(RegistryRoot root, std::u16string_view path);
+
+  std::map<KeyId, KeyValues> keys_;
+  std::vector<Write> writes_;
+};
+
+}  // namespace platform
