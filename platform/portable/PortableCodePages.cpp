@@ -1,0 +1,141 @@
+#include "platform/portable/PortableCodePages.h"
+
+#include <array>
+
+namespace platform {
+
+namespace {
+
+constexpr char16_t kReplacement = 0xFFFD;
+
+// windows-1252 at 0x80..0x9F; the rest of the page is ISO-8859-1. Unassigned bytes map to themselves,
+// as Windows does.
+constexpr std::array<char16_t, 32> kWindows1252High{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void AppendCodePoint(std::u16string& out, char32_t cp) {
+  if (cp < 0x10000) {
+    out.push_back(static_cast<char16_t>(cp));
+  } else {
+    cp -= 0x10000;
+    out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+    out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+  }
+}
+
+std::u16string FromUtf8(std::string_view bytes) {
+  std::u16string out;
+  out.reserve(bytes.size());
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (b < 0x80) {
+      out.push_back(b);
+      ++i;
+      continue;
+    }
+    const int extra = (b & 0xE0) == 0xC0 ? 1 : (b & 0xF0) == 0xE0 ? 2 : (b & 0xF8) == 0xF0 ? 3 : 0;
+    bool valid = extra > 0 && i + extra < bytes.size();
+    char32_t cp = b & (0x3F >> extra);
+    for (int k = 1; valid && k <= extra; ++k) {
+      const auto c = static_cast<unsigned char>(bytes[i + k]);
+      valid = (c & 0xC0) == 0x80;
+      cp = (cp << 6) | (c & 0x3F);
+    }
+    constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
+    if (!valid || cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+      out.push_back(kReplacement);  // one replacement per bad lead byte, then resynchronise
+      ++i;
+      continue;
+    }
+    AppendCodePoint(out, cp);
+    i += extra + 1;
+  }
+  return out;
+}
+
+std::string ToUtf8(std::u16string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char32_t cp = text[i];
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (text[++i] - 0xDC00);
+    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+      cp = kReplacement;
+    }
+    if (cp < 0x80) {
+      out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+      out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+  }
+  return out;
+}
+
+char16_t SingleByte(unsigned codePage, unsigned char b) {
+  if (codePage == 20127) return b < 0x80 ? b : kReplacement;
+  if (codePage == 1252 && b >= 0x80 && b < 0xA0) return kWindows1252High[b - 0x80];
+  return b;
+}
+
+}  // namespace
+
+std::optional<std::u16string> PortableCodePages::ToUtf16(unsigned codePage, std::string_view bytes) const {
+  switch (codePage) {
+    case 65001: return FromUtf8(bytes);
+    case 1200:
+    case 1201: {
+      std::u16string out(bytes.size() / 2, u'\0');
+      for (std::size_t i = 0; i < out.size(); ++i) {
+        const auto a = static_cast<unsigned char>(bytes[2 * i]), b = static_cast<unsigned char>(bytes[2 * i + 1]);
+        out[i] = static_cast<char16_t>(codePage == 1200 ? (a | b << 8) : (a << 8 | b));
+      }
+      return out;
+    }
+    case 20127:
+    case 28591:
+    case 1252: {
+      std::u16string out;
+      out.reserve(bytes.size());
+      for (char c : bytes) out.push_back(SingleByte(codePage, static_cast<unsigned char>(c)));
+      return out;
+    }
+    default: return std::nullopt;
+  }
+}
+
+std::optional<std::string> PortableCodePages::FromUtf16(unsigned codePage, std::u16string_view text) const {
+  switch (codePage) {
+    case 65001: return ToUtf8(text);
+    case 20127:
+    case 28591:
+    case 1252: {
+      std::string out;
+      for (char16_t c : text) {
+        char byte = '?';
+        for (unsigned b = 0; b < 256; ++b)
+          if (SingleByte(codePage, static_cast<unsigned char>(b)) == c) {
+            byte = static_cast<char>(b);
+            break;
+          }
+        out.push_back(byte);
+      }
+      return out;
+    }
+    default: return std::nullopt;
+  }
+}
+
+}  // namespace platform

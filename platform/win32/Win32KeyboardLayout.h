@@ -1,0 +1,13 @@
+#pragma once
+// The character of a key through MapVirtualKeyW and ToAscii, with an all-zero key state.
+
+#include "platform/KeyboardLayout.h"
+
+namespace platform {
+
+class Win32KeyboardLayout final : public KeyboardLayout {
+ public:
+  std::optional<std::uint8_t> CharacterOf(std::uint8_t virtualKey) const override;
+};
+
+}  // namespace platform
