@@ -9,3 +9,16 @@ function(trelm_add_child_folders)
     endif()
   endforeach()
 endfunction()
+
+# A portable core library made of every .cpp in the current folder, linked to DEPS.
+# While a folder has no source yet it is an interface library, so its users already link.
+function(trelm_glob_core_library name)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    target_link_libraries(${name} PUBLIC ${ARGN})
+  else()
+    add_library(${name} INTERFACE)
+    target_link_libraries(${name} INTERFACE ${ARGN})
+  endif()
+endfunction()
