@@ -19,10 +19,12 @@ const KeyRecord* FindKeyRecord(const SettingsStore& store, int profile, int laye
   return FindKeyRecord(const_cast<SettingsStore&>(store), profile, layer, key);
 }
 
-ProfileRecord& CurrentProfile(SettingsStore& store) {
+int CurrentProfileIndex(const SettingsStore& store) {
   const auto current = store.header.ProfileCurrent;
-  return store.profiles[ValidProfile(current) ? current : 0];
+  return ValidProfile(current) ? static_cast<int>(current) : 0;
 }
+
+ProfileRecord& CurrentProfile(SettingsStore& store) { return store.profiles[CurrentProfileIndex(store)]; }
 
 const ProfileRecord& CurrentProfile(const SettingsStore& store) {
   return CurrentProfile(const_cast<SettingsStore&>(store));

@@ -105,7 +105,9 @@ constexpr bool ValidKey(std::int64_t k) { return k >= 0 && k < kKeyCount; }
 KeyRecord* FindKeyRecord(SettingsStore& store, int profile, int layer, int key);
 const KeyRecord* FindKeyRecord(const SettingsStore& store, int profile, int layer, int key);
 
-// The current profile (ProfileCurrent is kept in range by every writer; this never indexes out of it).
+// The current profile's index and record. ProfileCurrent is kept in range by every writer; should it
+// still be out of range, profile 0 is used rather than memory outside the store.
+int CurrentProfileIndex(const SettingsStore& store);
 ProfileRecord& CurrentProfile(SettingsStore& store);
 const ProfileRecord& CurrentProfile(const SettingsStore& store);
 

@@ -1,0 +1,60 @@
+#pragma once
+// The main window's decisions that need no window: the profile label, where the key function menu
+// opens, what a menu command means, and which looks a key gets.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "app/KeyLayout.h"
+#include "store/SettingsStore.h"
+
+namespace app {
+
+inline constexpr char16_t kVersionNumber[] = u"1.0.0";
+
+// "Name    Exe" for a named profile, else "<profile word> NN    Exe" with the profile's number.
+std::u16string ProfileLabelText(const store::SettingsStore& store, std::u16string_view profileWord);
+
+// The key function menu's skin is 181 × 295; near the right or bottom edge of the full-screen area
+// it opens to the left of or above the pointer.
+inline constexpr int kKeyMenuWidth = 181;
+inline constexpr int kKeyMenuHeight = 295;
+Point KeyMenuOrigin(Point pointer, int fullScreenWidth, int fullScreenHeight);
+
+// A key function menu choice: (category × 65536) + item.
+struct MenuCommand {
+  int category = 0;
+  int item = 0;
+};
+constexpr std::uint32_t MenuValue(int category, int item) {
+  return static_cast<std::uint32_t>(category) * 65536u + static_cast<std::uint32_t>(item);
+}
+MenuCommand DecodeMenuValue(std::uintptr_t value);
+
+namespace category {
+inline constexpr int kReset = 0;
+inline constexpr int kSingleKey = 1;
+inline constexpr int kMacro = 2;
+inline constexpr int kMouse = 3;
+inline constexpr int kInternet = 4;
+inline constexpr int kOffice = 5;
+inline constexpr int kMedia = 6;
+inline constexpr int kAdditional = 7;
+inline constexpr int kProfileSwitch = 8;
+inline constexpr int kLaunchProgram = 9;
+inline constexpr int kDisable = 10;
+}  // namespace category
+
+// The three looks of a key and the images their faces are cut from.
+enum class KeyState { Plain, Assigned, BeingEdited };
+enum class LayerImage { Normal, Over, Down, Selected };
+struct KeyLook {
+  LayerImage normal, over, down;
+  friend bool operator==(const KeyLook&, const KeyLook&) = default;
+};
+
+KeyState KeyStateOf(const store::KeyRecord& record, bool beingEdited);
+KeyLook LookOf(KeyState state);
+
+}  // namespace app
