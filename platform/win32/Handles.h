@@ -5,6 +5,9 @@
 // (Wine's GetGuiResources always answers 0).
 
 #include <windows.h>
+// GDI+ needs the COM base types that WIN32_LEAN_AND_MEAN leaves out.
+#include <objidl.h>
+#include <gdiplus.h>
 
 #include <utility>
 
@@ -22,8 +25,17 @@ inline long& LiveHandleCount() {
   return count;
 }
 
+// For owners that are not UniqueHandle (device contexts from GetDC/BeginPaint) but must be counted too.
+inline void CountLive(long delta) {
+  if constexpr (kCountHandles) LiveHandleCount() += delta;
+}
+
 template <typename H>
 constexpr bool NotNull(H h) { return h != H{}; }
+
+// GDI+ objects are C++ objects; their own operator delete hands the memory back to GDI+.
+template <typename T>
+void DeletePointer(T* object) { delete object; }
 
 inline bool ValidFileHandle(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
 
@@ -65,8 +77,7 @@ class UniqueHandle {
 
  private:
   void Counted(long delta) const {
-    if constexpr (kCountHandles)
-      if (IsValid(h_)) LiveHandleCount() += delta;
+    if (IsValid(h_)) CountLive(delta);
   }
   H h_{};
 };
@@ -83,6 +94,12 @@ using Module = UniqueHandle<HMODULE, &::FreeLibrary>;
 using File = UniqueHandle<HANDLE, &::CloseHandle, &ValidFileHandle>;
 using KernelHandle = UniqueHandle<HANDLE, &::CloseHandle>;
 using GlobalMemory = UniqueHandle<HGLOBAL, &::GlobalFree>;
+using GdiObject = UniqueHandle<HGDIOBJ, &::DeleteObject>;
+using Cursor = UniqueHandle<HCURSOR, &::DestroyCursor>;  // only for copies, never for shared cursors
+using Menu = UniqueHandle<HMENU, &::DestroyMenu>;
+using Window = UniqueHandle<HWND, &::DestroyWindow>;     // windows no framework object manages (tooltips)
+using GdiplusImage = UniqueHandle<Gdiplus::Image*, &DeletePointer<Gdiplus::Image>>;
+using GdiplusBitmap = UniqueHandle<Gdiplus::Bitmap*, &DeletePointer<Gdiplus::Bitmap>>;
 
 // Selects an object into a device context and puts the previous one back when it goes out of scope,
 // so the selected object is never deleted while still selected.
