@@ -15,11 +15,9 @@
 #include <string_view>
 
 #include "strings/XmlElementIndex.h"
+#include "strings/XmlLoading.h"
 
 namespace strings {
-
-// The byte-order mark a loaded file began with.
-enum class XmlByteOrderMark : std::uint8_t { None, Utf8, Utf16LE, Utf16BE, Utf32LE };
 
 class CXmlReader {
  public:
@@ -80,7 +78,8 @@ class CXmlReader {
   void ClearIndex();
   void SetParseError(std::u16string_view error);
   bool NameIs(ElementIndex element, std::u16string_view name) const;
-  ElementIndex FirstChildNamed(ElementIndex parent, ElementIndex after, std::u16string_view name) const;
+  // `child` or the first of its following siblings called `name`; 0 when none is.
+  ElementIndex FirstChildNamed(ElementIndex child, std::u16string_view name) const;
 
   std::u16string m_text;
   std::u16string m_loadReport;
