@@ -1,0 +1,118 @@
+#include "strings/StringTable.h"
+
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <system_error>
+
+#include "strings/XmlReader.h"
+
+namespace strings {
+namespace {
+
+std::u16string Widen(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
+
+// The key's text in the first section of that name that has it. Later sections of the same name
+// are searched too, so a file whose section was split in two still yields every text.
+std::u16string TextIn(CXmlReader& reader, std::u16string_view section, std::u16string_view key) {
+  for (int sectionsSkipped = 0;; ++sectionsSkipped) {
+    reader.ResetCursor();
+    for (int i = 0; i <= sectionsSkipped; ++i)
+      if (!reader.FindChild(section)) return {};
+    if (reader.EnterChild() && reader.FindChild(key)) return reader.ChildText();
+  }
+}
+
+// A language file read and parsed once, and what identifies the file it was read from: an edit
+// changes its size or its last-write time, and the next lookup reads it again.
+struct ParsedFile {
+  std::filesystem::path path;
+  std::uintmax_t size = 0;
+  std::filesystem::file_time_type lastWrite{};
+  bool wellFormed = false;
+  CXmlReader reader;
+};
+
+struct FileIdentity {
+  std::uintmax_t size = 0;
+  std::filesystem::file_time_type lastWrite{};
+};
+
+std::optional<FileIdentity> IdentityOf(const std::filesystem::path& path) {
+  std::error_code error;
+  FileIdentity identity;
+  identity.size = std::filesystem::file_size(path, error);
+  if (error) return std::nullopt;
+  identity.lastWrite = std::filesystem::last_write_time(path, error);
+  if (error) return std::nullopt;
+  return identity;
+}
+
+// Lookups come from the user-interface thread only; the lock keeps the cache sound all the same.
+std::mutex g_cacheLock;
+std::unique_ptr<ParsedFile> g_cached;
+
+std::u16string g_stringFilePath;
+
+}  // namespace
+
+std::u16string StringFilePathBeside(std::u16string_view executablePath) {
+  // Keep the drive and folder of the module's path ("C:\dir\", or "C:" alone as in "C:prog.exe").
+  std::size_t folderEnd = executablePath.find_last_of(u"\\/");
+  if (folderEnd != std::u16string_view::npos)
+    ++folderEnd;
+  else if (executablePath.size() >= 2 && executablePath[1] == u':')
+    folderEnd = 2;
+  else
+    folderEnd = 0;
+  return std::u16string(executablePath.substr(0, folderEnd)).append(kStringFileName);
+}
+
+void SetStringFilePath(std::u16string_view path) { g_stringFilePath.assign(path); }
+
+const std::u16string& StringFilePath() { return g_stringFilePath; }
+
+std::u16string LookUpString(std::u16string_view path, std::u16string_view section, std::u16string_view key) {
+  try {
+    const std::filesystem::path file(path);
+    const auto identity = IdentityOf(file);
+    if (!identity) return {};
+
+    std::lock_guard lock(g_cacheLock);
+    if (!g_cached || g_cached->path != file || g_cached->size != identity->size ||
+        g_cached->lastWrite != identity->lastWrite) {
+      g_cached.reset();
+      auto parsed = std::make_unique<ParsedFile>();
+      if (!parsed->reader.LoadDocumentFile(file)) return {};
+      parsed->path = file;
+      parsed->size = identity->size;
+      parsed->lastWrite = identity->lastWrite;
+      parsed->wellFormed = parsed->reader.ParseDocument();
+      g_cached = std::move(parsed);
+    }
+    if (!g_cached->wellFormed) return {};
+    return TextIn(g_cached->reader, section, key);
+  } catch (...) {
+    // A path that cannot be represented, or no memory for the file: the text is missing.
+    return {};
+  }
+}
+
+std::u16string LookUpString(std::u16string_view path, std::string_view section, std::string_view key) {
+  return LookUpString(path, Widen(section), Widen(key));
+}
+
+std::u16string LookUpString(const StringKey& text) { return LookUpString(StringFilePath(), text.section, text.key); }
+
+std::u16string LookUpStringUncached(std::u16string_view path, std::u16string_view section,
+                                    std::u16string_view key) {
+  try {
+    CXmlReader reader;
+    if (!reader.LoadDocumentFile(std::filesystem::path(path)) || !reader.ParseDocument()) return {};
+    return TextIn(reader, section, key);
+  } catch (...) {
+    return {};
+  }
+}
+
+}  // namespace strings
