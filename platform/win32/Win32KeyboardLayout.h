@@ -1,5 +1,6 @@
 #pragma once
-// The character of a key through MapVirtualKeyW and ToAscii, with an all-zero key state.
+// The character of a key through MapVirtualKeyW and ToAscii, with an all-zero key state. A dead key
+// is named by its accent.
 
 #include "platform/KeyboardLayout.h"
 

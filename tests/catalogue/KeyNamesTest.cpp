@@ -96,6 +96,7 @@ TEST(KeyNames, TheSystemLayoutNamesLetterKeys) {
   EXPECT_EQ(KeyName(0x51), u"Q");
   EXPECT_EQ(KeyName(0x0D), u"Enter");
   EXPECT_EQ(EventKeyName(0x02), u"Right Button");
+  for (std::uint8_t code : {0x01, 0x02, 0x04, 0x07, 0x3A, 0xE8}) EXPECT_EQ(KeyName(code), u"") << int{code};
 }
 
 TEST(ModifierNames, NameTheThreeModifiersAndNothingElse) {
