@@ -1,10 +1,9 @@
-#include "catalogue/FunctionCatalogue.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
 
+#include "catalogue/FunctionCatalogue.h"
 #include "platform/portable/UsKeyboardLayout.h"
 #include "store/KeyRecord.h"
 #include "strings/StringKeys.h"
@@ -67,17 +66,48 @@ struct SubmenuCase {
 // The submenus as the user sees them, from the top.
 const SubmenuCase kSubmenus[] = {
     {Category::Internet,
-     {{"HOME", 49}, {"BACK", 50}, {"LEFT", 51}, {"WSTOP", 52}, {"MAIL", 53}, {"REFRESH", 54}, {"FAVORITE", 55},
+     {{"HOME", 49},
+      {"BACK", 50},
+      {"LEFT", 51},
+      {"WSTOP", 52},
+      {"MAIL", 53},
+      {"REFRESH", 54},
+      {"FAVORITE", 55},
       {"SEARCH", 56}}},
     {Category::Office,
-     {{"WORD", 74}, {"OUTLOOK", 76}, {"POWERPOINT", 77}, {"EXCEL", 75}, {"CUT", 64}, {"COPY", 65}, {"PASTE", 66},
-      {"UNDO", 67}, {"ALL", 68}, {"FIND", 69}, {"NEW", 70}, {"SAVE", 72}, {"PRINT", 71}}},
+     {{"WORD", 74},
+      {"OUTLOOK", 76},
+      {"POWERPOINT", 77},
+      {"EXCEL", 75},
+      {"CUT", 64},
+      {"COPY", 65},
+      {"PASTE", 66},
+      {"UNDO", 67},
+      {"ALL", 68},
+      {"FIND", 69},
+      {"NEW", 70},
+      {"SAVE", 72},
+      {"PRINT", 71}}},
     {Category::Media,
-     {{"PLAYPAUSE", 32}, {"STOP", 33}, {"PREVIOUS", 34}, {"NEXT", 35}, {"MUTE", 39}, {"VOLUMEDOWN", 38},
-      {"VOLUMEUP", 37}, {"OPEN", 36}}},
+     {{"PLAYPAUSE", 32},
+      {"STOP", 33},
+      {"PREVIOUS", 34},
+      {"NEXT", 35},
+      {"MUTE", 39},
+      {"VOLUMEDOWN", 38},
+      {"VOLUMEUP", 37},
+      {"OPEN", 36}}},
     {Category::Additional,
-     {{"SWAP_WINDOWS", 80}, {"CLOSE_WINDOWS", 81}, {"OPEN_WINDOWS", 83}, {"RUN", 84}, {"SHOW_DESKTOP", 85},
-      {"ZOOM_IN", 86}, {"ZOOM_OUT", 87}, {"MAX_WIN", 88}, {"MIN_WIN", 89}, {"LOCK_PC", 82}}},
+     {{"SWAP_WINDOWS", 80},
+      {"CLOSE_WINDOWS", 81},
+      {"OPEN_WINDOWS", 83},
+      {"RUN", 84},
+      {"SHOW_DESKTOP", 85},
+      {"ZOOM_IN", 86},
+      {"ZOOM_OUT", 87},
+      {"MAX_WIN", 88},
+      {"MIN_WIN", 89},
+      {"LOCK_PC", 82}}},
 };
 
 TEST(FunctionCatalogue, SubmenusListTheirFunctionsInMenuOrder) {
@@ -102,7 +132,7 @@ TEST(FunctionCatalogue, TheKeyMenuListsTheCategoriesFromTheTop) {
   const KeyMenuEntry expected[] = {
       {"SINGLEKEY", Category::SingleKey, false},  {"MACRO", Category::Macro, false},
       {"MOUSE", Category::Mouse, false},          {"INTERNET", Category::Internet, true},
-      {"OFFICE", Category::Office, true},        {"MEDIA", Category::Media, true},
+      {"OFFICE", Category::Office, true},         {"MEDIA", Category::Media, true},
       {"ADDITIONAL", Category::Additional, true}, {"PROFILE", Category::ProfileSwitch, false},
       {"APP", Category::LaunchProgram, false},    {"RESET", Category::Reset, false},
       {"DISABLE", Category::Disable, false},
@@ -142,13 +172,25 @@ TEST(FunctionLabel, NamesTheFunctionOfAnAssignedKey) {
   const TempFile file(kLabelFile);
   const platform::UsKeyboardLayout us;
   const LabelCase cases[] = {
-      {1, 0x41, u"A"},   {1, 0x74, u"F5"},  {1, 0x0D, u"Enter"},  {1, 0x00, u""},  // a single key reads its key name
-      {39, 0x41, u"Mute"},                                                      // the key code matters for kind 1 only
-      {51, 0, u"Forward"},                                                      // the internet item under LEFT
-      {2, 0x41, u"Macro"},  {10, 0, u" Off "}, {17, 0, u"Left click"}, {8, 0, u"Profile switch"},
-      {24, 0, u""},                                                             // SCROLL_UP is not in this file
-      {0, 0x41, u""},   {3, 0, u""}, {7, 0, u""}, {73, 0, u""}, {78, 0, u""}, {79, 0, u""},
-      {90, 0, u""},     {255, 0x41, u""},
+      {1, 0x41, u"A"},
+      {1, 0x74, u"F5"},
+      {1, 0x0D, u"Enter"},
+      {1, 0x00, u""},       // a single key reads its key name
+      {39, 0x41, u"Mute"},  // the key code matters for kind 1 only
+      {51, 0, u"Forward"},  // the internet item under LEFT
+      {2, 0x41, u"Macro"},
+      {10, 0, u" Off "},
+      {17, 0, u"Left click"},
+      {8, 0, u"Profile switch"},
+      {24, 0, u""},  // SCROLL_UP is not in this file
+      {0, 0x41, u""},
+      {3, 0, u""},
+      {7, 0, u""},
+      {73, 0, u""},
+      {78, 0, u""},
+      {79, 0, u""},
+      {90, 0, u""},
+      {255, 0x41, u""},
   };
   for (const auto& c : cases)
     EXPECT_EQ(FunctionLabel(c.kind, c.keyCode, file.Path(), us), c.label) << int{c.kind} << "/" << int{c.keyCode};

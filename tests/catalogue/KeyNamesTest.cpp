@@ -1,9 +1,8 @@
-#include "catalogue/KeyNames.h"
-
 #include <gtest/gtest.h>
 
 #include <map>
 
+#include "catalogue/KeyNames.h"
 #include "platform/portable/UsKeyboardLayout.h"
 
 namespace catalogue {
@@ -29,17 +28,17 @@ struct NameCase {
 
 // The uneven texts are the ones worth pinning: spacing, case, brackets and the twin Enter.
 const NameCase kTabled[] = {
-    {0x08, u"Backspace"}, {0x09, u"Tab"},        {0x0C, u"Clr"},       {0x0D, u"Enter"},     {0x10, u"Shift"},
-    {0x11, u"Ctrl"},      {0x12, u"Alt"},        {0x13, u"Pause"},     {0x14, u"CapsLock"},  {0x1B, u"Esc"},
-    {0x20, u"Space"},     {0x21, u"PageUp"},     {0x22, u"PageDown"},  {0x23, u"End"},       {0x24, u"Home"},
-    {0x25, u"Left"},      {0x26, u"Up"},         {0x27, u"Right"},     {0x28, u"Down"},      {0x29, u"Select"},
-    {0x2A, u"Print"},     {0x2B, u"Enter"},      {0x2C, u"Snapshot"},  {0x2D, u"Insert"},    {0x2E, u"Delete"},
-    {0x2F, u"Help"},      {0x5B, u"LWin"},       {0x5C, u"RWin"},      {0x5D, u"App"},       {0x60, u"(0)"},
-    {0x65, u"(5)"},       {0x69, u"(9)"},        {0x6A, u"(*)"},       {0x6B, u"(+)"},       {0x6C, u"\\"},
-    {0x6D, u"(-)"},       {0x6E, u"(.)"},        {0x6F, u"(/)"},       {0x70, u"F1"},        {0x71, u"F2"},
-    {0x79, u"F10"},       {0x7A, u"F11"},        {0x7B, u"F12"},       {0x90, u"Numlock"},    {0x91, u"Scroll Lock"}, {0xA0, u"LShift"},  {0xA1, u"RShift"},
-    {0xA2, u"LCtrl"},     {0xA3, u"RCtrl"},      {0xA4, u"LAlt"},      {0xA5, u"RAlt"},      {0x00, u""},
-    {0xFF, u""},
+    {0x08, u"Backspace"}, {0x09, u"Tab"},    {0x0C, u"Clr"},      {0x0D, u"Enter"},    {0x10, u"Shift"},
+    {0x11, u"Ctrl"},      {0x12, u"Alt"},    {0x13, u"Pause"},    {0x14, u"CapsLock"}, {0x1B, u"Esc"},
+    {0x20, u"Space"},     {0x21, u"PageUp"}, {0x22, u"PageDown"}, {0x23, u"End"},      {0x24, u"Home"},
+    {0x25, u"Left"},      {0x26, u"Up"},     {0x27, u"Right"},    {0x28, u"Down"},     {0x29, u"Select"},
+    {0x2A, u"Print"},     {0x2B, u"Enter"},  {0x2C, u"Snapshot"}, {0x2D, u"Insert"},   {0x2E, u"Delete"},
+    {0x2F, u"Help"},      {0x5B, u"LWin"},   {0x5C, u"RWin"},     {0x5D, u"App"},      {0x60, u"(0)"},
+    {0x65, u"(5)"},       {0x69, u"(9)"},    {0x6A, u"(*)"},      {0x6B, u"(+)"},      {0x6C, u"\\"},
+    {0x6D, u"(-)"},       {0x6E, u"(.)"},    {0x6F, u"(/)"},      {0x70, u"F1"},       {0x71, u"F2"},
+    {0x79, u"F10"},       {0x7A, u"F11"},    {0x7B, u"F12"},      {0x90, u"Numlock"},  {0x91, u"Scroll Lock"},
+    {0xA0, u"LShift"},    {0xA1, u"RShift"}, {0xA2, u"LCtrl"},    {0xA3, u"RCtrl"},    {0xA4, u"LAlt"},
+    {0xA5, u"RAlt"},      {0x00, u""},       {0xFF, u""},
 };
 
 TEST(KeyNames, TabledCodesReadTheirFixedTextWhateverTheLayout) {
@@ -73,10 +72,10 @@ TEST(KeyNames, UntabledKeysReadAsTheCharacterTheyProduce) {
   layout.produces = {{0x41, 'a'}, {0x5A, 'z'}, {0x31, '1'}, {0xBA, ';'}, {0xC0, 0xF6},
                      {0xDB, '`'}, {0xDD, '{'}, {0xDE, 'Q'}, {0x03, 0x00}};
   const NameCase cases[] = {
-      {0x41, u"A"},      {0x5A, u"Z"}, {0x31, u"1"}, {0xBA, u";"},
-      {0xC0, u"\u00F6"},  // an 8-bit character of the layout's code page, not raised
-      {0xDB, u"`"},      {0xDD, u"{"},  // the neighbours of a to z stay as they are
-      {0xDE, u"Q"},      {0x03, u""},   // a produced NUL is no name
+      {0x41, u"A"}, {0x5A, u"Z"},      {0x31, u"1"},
+      {0xBA, u";"}, {0xC0, u"\u00F6"},  // an 8-bit character of the layout's code page, not raised
+      {0xDB, u"`"}, {0xDD, u"{"},       // the neighbours of a to z stay as they are
+      {0xDE, u"Q"}, {0x03, u""},        // a produced NUL is no name
       {0x42, u""},                      // the layout produces nothing
   };
   for (const auto& c : cases) EXPECT_EQ(KeyName(c.code, layout), c.text) << std::hex << int{c.code};
@@ -84,9 +83,9 @@ TEST(KeyNames, UntabledKeysReadAsTheCharacterTheyProduce) {
 
 TEST(KeyNames, TheFixedUsLayoutNamesLettersDigitsAndPunctuation) {
   const platform::UsKeyboardLayout us;
-  const NameCase cases[] = {{0x41, u"A"}, {0x4D, u"M"}, {0x5A, u"Z"}, {0x30, u"0"},  {0x31, u"1"}, {0x39, u"9"},
-                            {0xBA, u";"}, {0xBC, u","}, {0xBF, u"/"}, {0xDC, u"\\"}, {0xDE, u"'"}, {0x07, u""},
-                            {0x3A, u""},  {0x5E, u""},  {0xE8, u""}};
+  const NameCase cases[] = {{0x41, u"A"}, {0x4D, u"M"}, {0x5A, u"Z"}, {0x30, u"0"}, {0x31, u"1"},
+                            {0x39, u"9"}, {0xBA, u";"}, {0xBC, u","}, {0xBF, u"/"}, {0xDC, u"\\"},
+                            {0xDE, u"'"}, {0x07, u""},  {0x3A, u""},  {0x5E, u""},  {0xE8, u""}};
   for (const auto& c : cases) EXPECT_EQ(KeyName(c.code, us), c.text) << std::hex << int{c.code};
 }
 
@@ -120,10 +119,10 @@ const SwitchCase kSwitchCases[] = {
     {1, {1, 2, 0x41}, u"Ctrl+Shift+A"},
     {1, {1, 1, 0x41}, u"Ctrl+Ctrl+A"},  // the two modifiers are not compared
     {1, {0, 3, 0x31}, u"Alt+1"},
-    {1, {4, 9, 0x41}, u"A"},            // unknown modifier bytes add nothing
+    {1, {4, 9, 0x41}, u"A"},  // unknown modifier bytes add nothing
     {1, {2, 0, 0x00}, u"Shift+"},
     {1, {1, 0, 0x6C}, u"Ctrl+\\"},
-    {7, {2, 0, 0x1B}, u"Shift+Esc"},   // any flag other than 0 means custom
+    {7, {2, 0, 0x1B}, u"Shift+Esc"},  // any flag other than 0 means custom
 };
 
 TEST(SwitchCombination, ReadsTheDefaultOrTheCustomCode) {
