@@ -54,7 +54,7 @@ void CToolTip::SetToolText(HWND tool, const std::wstring& text) {
 
 std::wstring CToolTip::GetToolText(HWND tool) const {
   if (!m_window) return {};
-  // TTM_GETTEXTW has no buffer size; tooltips keep at most 80 characters unless asked for more.
+  // Common controls 6 take the buffer's size in wParam.
   wchar_t buffer[1024] = {};
   TTTOOLINFOW info = ToolInfo(tool);
   info.lpszText = buffer;
