@@ -1,0 +1,146 @@
+#include "skin/BitmapBtn.h"
+
+#include <windowsx.h>
+
+#include "framework/DeviceContext.h"
+#include "skin/ControlSupport.h"
+#include "skin/SkinImage.h"
+
+namespace skin {
+
+bool CBitmapBtn::Create(const RECT& rect, HWND parent, UINT id) {
+  return CButton::Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, parent, id);
+}
+
+void CBitmapBtn::PreSubclassWindow() {
+  ModifyStyle(WS_TABSTOP, 0);
+}
+
+void CBitmapBtn::SetImageFaces(int x, int y, int width, int height, Gdiplus::Bitmap* normal, Gdiplus::Bitmap* over,
+                               Gdiplus::Bitmap* down, Gdiplus::Bitmap* disabled) {
+  Gdiplus::Bitmap* sources[] = {normal, over, down, disabled};
+  for (std::size_t i = 0; i < m_faces.size(); ++i) m_faces[i] = CutImageFace(sources[i], x, y, width, height);
+  if (m_hWnd) ModifyStyle(WS_BORDER | WS_TABSTOP, 0);
+}
+
+void CBitmapBtn::SetHighlight(int highlight) {
+  const bool on = highlight != 0;
+  if (m_highlighted == on && m_hover == on) return;
+  m_highlighted = on;
+  m_hover = on;
+  if (m_hWnd) Invalidate(false);
+}
+
+void CBitmapBtn::SetTooltip(const std::wstring& text) {
+  ShowControlTooltip(m_tooltip, m_hWnd, text);
+}
+
+bool CBitmapBtn::PreTranslateMessage(MSG& msg) {
+  RelayToTooltip(m_tooltip, m_hWnd, msg);
+  return CButton::PreTranslateMessage(msg);
+}
+
+ButtonLook CBitmapBtn::CurrentLook(bool pressed) const {
+  BitmapBtnState state;
+  state.releaseClick = releaseClick != 0;
+  state.checked = checked != 0;
+  state.highlighted = m_highlighted;
+  state.hover = m_hover;
+  state.pressed = pressed;
+  state.disabled = m_hWnd && !IsWindowEnabled();
+  return BitmapBtnLook(state, {textColour, hoverColour, pressedColour});
+}
+
+void CBitmapBtn::DrawItem(DRAWITEMSTRUCT& dis) {
+  const ButtonLook look = CurrentLook((dis.itemState & ODS_SELECTED) != 0);
+  const RECT client = GetClientRect();
+  win::OffscreenBuffer buffer(dis.hDC, client.right, client.bottom);
+  if (!buffer) return;
+  // Faces may be partly transparent: they are laid over what the button shows now.
+  ::BitBlt(buffer.get(), 0, 0, client.right, client.bottom, dis.hDC, 0, 0, SRCCOPY);
+  if (Gdiplus::Bitmap* face = GetFace(look.face)) {
+    Gdiplus::Graphics graphics(buffer.get());
+    graphics.SetInterpolationMode(Gdiplus::InterpolationModeNearestNeighbor);
+    graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
+    graphics.DrawImage(face, Gdiplus::Rect(0, 0, client.right, client.bottom));
+  }
+  if (!caption.empty()) DrawCaption(buffer.get(), client, look.text);
+  buffer.CopyTo(dis.hDC);
+}
+
+void CBitmapBtn::DrawCaption(HDC dc, const RECT& client, Colour colour) const {
+  const int escapement = CaptionEscapement(placement);
+  win::Font font(::CreateFontW(fontHeight, 0, escapement, escapement, fontWeight, FALSE, FALSE, FALSE,
+                               DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                               DEFAULT_PITCH | FF_SWISS, fontFace == 1 ? L"Arial" : L"BankGothic Lt BT"));
+  win::SelectGuard selected(dc, font.get());
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, colour);
+  const int length = static_cast<int>(caption.size());
+  if (textInRect) {
+    RECT rect = textRect;
+    ::DrawTextW(dc, caption.c_str(), length, &rect, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | DT_NOCLIP);
+    return;
+  }
+  SIZE extent{};
+  ::GetTextExtentPoint32W(dc, caption.c_str(), length, &extent);
+  const Point origin = CaptionOrigin(placement, client.right, client.bottom, extent.cx, extent.cy);
+  ::TextOutW(dc, origin.x + textOffset, origin.y, caption.c_str(), length);
+}
+
+bool CBitmapBtn::OnMouseMove(WPARAM keys, LPARAM position) {
+  const bool leftHeld = (keys & MK_LBUTTON) != 0;
+  if (leftHeld && !m_hover) return false;
+  POINT screen{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+  ::ClientToScreen(m_hWnd, &screen);
+  if (!HasCapture()) {
+    if (::GetActiveWindow() && GetParent()) {
+      m_hover = true;
+      SetCapture();
+      Invalidate(false);
+    }
+  } else if (::WindowFromPoint(screen) != m_hWnd) {
+    if (m_hover) {
+      m_hover = false;
+      Invalidate(false);
+    }
+    if (!leftHeld) ::ReleaseCapture();
+  }
+  if (HWND parent = GetParent())
+    ::PostMessageW(parent, WM_MOUSEMOVE, keys,
+                   MAKELPARAM(static_cast<WORD>(static_cast<SHORT>(screen.x)), static_cast<WORD>(static_cast<SHORT>(screen.y))));
+  return true;
+}
+
+void CBitmapBtn::OnDestroy() {
+  m_tooltip.Destroy();
+  CButton::OnDestroy();
+}
+
+LRESULT CBitmapBtn::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_MOUSEMOVE:
+      if (!OnMouseMove(wParam, lParam)) return 0;
+      break;
+    case WM_KILLFOCUS:
+      if (m_hover) {
+        m_hover = false;
+        Invalidate(false);
+      }
+      break;
+    case WM_CAPTURECHANGED:
+      if (m_hover) Invalidate(false);
+      break;
+    case WM_LBUTTONUP:
+      if (releaseClick) {
+        releaseClick = 0;
+        Invalidate(false);
+        SendButtonClick(m_hWnd);  // the parent may destroy this button: nothing may follow
+        return 0;
+      }
+      break;
+  }
+  return CButton::WindowProc(msg, wParam, lParam);
+}
+
+}  // namespace skin

@@ -1,0 +1,66 @@
+#pragma once
+// The GDI+ image button: faces cloned from PNG skin images, a caption with a font choice, rotation and
+// placement. Bitmap menu entries, the about box's button and a few main-window controls are made of it.
+// It forwards every mouse move to its parent in screen coordinates, which the popup menus rely on.
+
+#include <array>
+#include <string>
+
+#include "framework/Controls.h"
+#include "framework/ToolTip.h"
+#include "platform/win32/Handles.h"
+#include "skin/ButtonLook.h"
+
+namespace skin {
+
+class CBitmapBtn : public CButton {
+ public:
+  // Set by the owner.
+  int checked = 0;               // shown with the down face
+  int releaseClick = 0;          // 1: the next left-button release over the button is a click
+  std::wstring caption;
+  int fontHeight = 16;
+  int fontFace = 0;              // 0 "BankGothic Lt BT", 1 "Arial"
+  int fontWeight = 500;
+  int textOffset = 0;            // pixels added to the computed caption x
+  int placement = placement::kCentred;  // 2 and 3 rotated, 4 left, 5 right, else centred
+  Colour textColour = 210;
+  Colour hoverColour = 0xFFFFFF;
+  Colour pressedColour = 0xFFFFFF;
+  int textInRect = 0;            // 1: the caption goes into textRect instead
+  RECT textRect{0, 0, 0, 0};
+
+  // An owner-drawn child at `rect` (parent's client coordinates) with an empty caption.
+  bool Create(const RECT& rect, HWND parent, UINT id = 0);
+
+  // Clones the rectangle of each source image into the button's faces; a null source leaves that face empty.
+  void SetImageFaces(int x, int y, int width, int height, Gdiplus::Bitmap* normal, Gdiplus::Bitmap* over,
+                     Gdiplus::Bitmap* down, Gdiplus::Bitmap* disabled);
+  // Sets both the owner's highlight and the hover look.
+  void SetHighlight(int highlight);
+  bool IsHighlighted() const { return m_highlighted; }
+  bool IsHovered() const { return m_hover; }
+  void SetTooltip(const std::wstring& text);
+  Gdiplus::Bitmap* GetFace(Face face) const { return m_faces[static_cast<int>(face)].get(); }
+
+  ButtonLook CurrentLook(bool pressed) const;
+
+ protected:
+  void PreSubclassWindow() override;
+  bool PreTranslateMessage(MSG& msg) override;
+  void DrawItem(DRAWITEMSTRUCT& dis) override;
+  LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  void OnDestroy() override;
+
+ private:
+  // True when the move is to be handled (and forwarded) at all.
+  bool OnMouseMove(WPARAM keys, LPARAM position);
+  void DrawCaption(HDC dc, const RECT& client, Colour colour) const;
+
+  bool m_highlighted = false;
+  bool m_hover = false;
+  std::array<win::GdiplusBitmap, 4> m_faces;  // indexed by Face
+  CToolTip m_tooltip;
+};
+
+}  // namespace skin

@@ -1,0 +1,163 @@
+#include "skin/BitmapBtn2.h"
+
+#include <windowsx.h>
+
+#include "framework/DeviceContext.h"
+#include "skin/ControlSupport.h"
+#include "skin/SkinImage.h"
+
+namespace skin {
+namespace {
+
+UINT AlignmentFlag(int alignment) {
+  switch (static_cast<CaptionAlign>(alignment)) {
+    case CaptionAlign::Left: return DT_LEFT;
+    case CaptionAlign::Right: return DT_RIGHT;
+    case CaptionAlign::Centre: break;
+  }
+  return DT_CENTER;
+}
+
+}  // namespace
+
+bool CBitmapBtn2::Create(const RECT& rect, HWND parent, UINT id) {
+  return CButton::Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, parent, id);
+}
+
+void CBitmapBtn2::PreSubclassWindow() {
+  ModifyStyle(BS_TYPEMASK | WS_TABSTOP, BS_OWNERDRAW);
+}
+
+void CBitmapBtn2::SetFaces(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, int left, int top,
+                           int right, int bottom) {
+  if (!m_hWnd) return;
+  const RECT rect{left, top, right, bottom};
+  const HBITMAP sources[] = {normal, over, down, disabled};
+  for (int i = 0; i < 4; ++i) CutFace(m_faces[static_cast<std::size_t>(i)], sources[i], rect);
+  ModifyStyle(WS_BORDER | WS_TABSTOP, 0);
+  m_highlighted = false;
+}
+
+void CBitmapBtn2::SetCaption(const std::wstring& text) {
+  m_caption = text;
+  if (m_hWnd) Invalidate(false);
+}
+
+void CBitmapBtn2::SetChecked(int checked) {
+  checked = checked ? 1 : 0;
+  if (checked == m_checked) return;
+  m_checked = checked;
+  if (m_hWnd) Invalidate(false);
+}
+
+void CBitmapBtn2::SetTooltip(const std::wstring& text) {
+  ShowControlTooltip(m_tooltip, m_hWnd, text);
+}
+
+bool CBitmapBtn2::PreTranslateMessage(MSG& msg) {
+  RelayToTooltip(m_tooltip, m_hWnd, msg);
+  return CButton::PreTranslateMessage(msg);
+}
+
+ButtonLook CBitmapBtn2::CurrentLook(bool pressed) const {
+  BitmapBtn2State state;
+  state.toggle = toggleMode != 0;
+  state.checked = m_checked != 0;
+  state.highlighted = m_highlighted;
+  state.pressed = pressed;
+  state.disabled = m_hWnd && !IsWindowEnabled();
+  state.parentActive = m_hWnd && ::GetActiveWindow() == GetParent();
+  return BitmapBtn2Look(state, {textColour, hoverColour, pressedColour});
+}
+
+void CBitmapBtn2::DrawItem(DRAWITEMSTRUCT& dis) {
+  const ButtonLook look = CurrentLook((dis.itemState & ODS_SELECTED) != 0);
+  HBITMAP face = GetFace(look.face);
+  if (m_caption.empty()) {
+    DrawBitmap(dis.hDC, face, 0, 0);
+    return;
+  }
+  const RECT client = GetClientRect();
+  win::OffscreenBuffer buffer(dis.hDC, client.right, client.bottom);
+  if (!buffer) return;
+  // Start from what is on screen, so a missing face still shows its caption over the background.
+  ::BitBlt(buffer.get(), 0, 0, client.right, client.bottom, dis.hDC, 0, 0, SRCCOPY);
+  DrawBitmap(buffer.get(), face, 0, 0);
+
+  win::Font font(::CreateFontW(fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                               L"Arial"));
+  {
+    win::SelectGuard selected(buffer.get(), font.get());
+    ::SetBkMode(buffer.get(), TRANSPARENT);
+    ::SetTextColor(buffer.get(), look.text);
+    const Rect box = CaptionBox(static_cast<CaptionAlign>(alignment), {0, 0, client.right, client.bottom});
+    RECT textRect{box.left, box.top, box.right, box.bottom};
+    ::DrawTextW(buffer.get(), m_caption.c_str(), static_cast<int>(m_caption.size()), &textRect,
+                DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | AlignmentFlag(alignment));
+  }
+  buffer.CopyTo(dis.hDC);
+}
+
+void CBitmapBtn2::ClearHighlight() {
+  if (!m_highlighted) return;
+  m_highlighted = false;
+  Invalidate(false);
+}
+
+void CBitmapBtn2::OnMouseMove(WPARAM keys, LPARAM position) {
+  const bool leftHeld = (keys & MK_LBUTTON) != 0;
+  if (!HasCapture()) {
+    if (::GetActiveWindow() && GetParent()) {
+      TrackMouseLeave();
+      m_highlighted = true;
+      SetCapture();
+      Invalidate(false);
+    }
+    return;
+  }
+  POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+  ::ClientToScreen(m_hWnd, &point);
+  if (::WindowFromPoint(point) != m_hWnd) {
+    ClearHighlight();
+    if (!leftHeld) ::ReleaseCapture();
+  }
+}
+
+void CBitmapBtn2::OnDestroy() {
+  m_tooltip.Destroy();
+  CButton::OnDestroy();
+}
+
+LRESULT CBitmapBtn2::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_MOUSEMOVE:
+      // A press that started elsewhere and drags over the button leaves it alone.
+      if ((wParam & MK_LBUTTON) && !m_highlighted) return 0;
+      OnMouseMove(wParam, lParam);
+      break;
+    case WM_MOUSELEAVE:
+    case WM_KILLFOCUS:
+      ClearHighlight();
+      break;
+    case WM_CAPTURECHANGED:
+      // The highlight stays until the leave notification asked for on entering arrives.
+      if (m_highlighted) Invalidate(false);
+      break;
+    case WM_LBUTTONDOWN:
+      if (HWND owner = GetParent(); owner && ::GetActiveWindow() != owner) ::SetActiveWindow(owner);
+      break;
+    case WM_LBUTTONUP:
+      if (toggleMode) {
+        m_checked = m_checked ? 0 : 1;
+        SendMessage(BM_SETSTATE, FALSE);
+        Invalidate(false);
+        SendButtonClick(m_hWnd);  // the parent may destroy this button: nothing may follow
+        return 0;
+      }
+      break;
+  }
+  return CButton::WindowProc(msg, wParam, lParam);
+}
+
+}  // namespace skin

@@ -1,0 +1,144 @@
+#include "skin/BmpMenu.h"
+
+#include <windowsx.h>
+
+#include <vector>
+
+namespace skin {
+namespace {
+
+bool PointIn(HWND window, POINT screen) {
+  RECT rect{};
+  return window && ::GetWindowRect(window, &rect) && ::PtInRect(&rect, screen);
+}
+
+}  // namespace
+
+CBmpMenu::CBmpMenu() = default;
+
+CBmpMenu::~CBmpMenu() {
+  // Destroyed here, while this object is still whole, rather than by the base class.
+  if (m_hWnd && ::IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
+}
+
+void CBmpMenu::SetMenuSkin(const std::wstring& normal, const std::wstring& over, const std::wstring& down,
+                           const std::wstring& fourth, const std::wstring& mask) {
+  LoadSkin({normal, over, down, fourth, mask});
+}
+
+void CBmpMenu::SetSubmenuSkin(int position, const std::wstring& normal, const std::wstring& over,
+                              const std::wstring& down, const std::wstring& fourth, const std::wstring& mask) {
+  if (position < 0 || position >= kMaxMenuEntries) return;
+  m_submenuSkins[static_cast<std::size_t>(position)] = {normal, over, down, fourth, mask};
+}
+
+BOOL CBmpMenu::OnInitDialog() {
+  CBmpMenuWindow::OnInitDialog();
+  PlaceAndShow(true);
+  const SIZE size = ImageSize();
+  const auto& style = MenuStyle(kind);
+  EntryTextStyle text;
+  text.textOffset = style.textOffset;
+  text.placement = style.placement;
+  text.hover = style.hover;
+  text.pressed = style.pressed;
+  text.fontHeight = MenuFontHeight(kind, language);
+  const auto& list = MenuEntryList();
+  CreateEntries(list, MenuEntryRects(kind, static_cast<int>(list.size()), size.cx, size.cy), text);
+  if (preselected >= 0 && preselected < EntryCount()) Entry(preselected).releaseClick = 1;
+  ApplyShape();
+  return FALSE;
+}
+
+bool CBmpMenu::OnCommand(WPARAM, LPARAM lParam) {
+  const int position = EntryOf(reinterpret_cast<HWND>(lParam));
+  const auto& list = MenuEntryList();
+  if (position < 0 || static_cast<std::size_t>(position) >= list.size()) return false;
+  const auto& entry = list[static_cast<std::size_t>(position)];
+  if (entry.hasSubmenu) return true;  // its submenu makes the choice
+  const auto params = TopLevelChoice(position, entry.value);
+  if (HWND owner = GetParent()) ::PostMessageW(owner, kMsgMenuChoice, params.wParam, params.lParam);
+  return true;
+}
+
+LRESULT CBmpMenu::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case kMsgSubmenuChoice: {
+      const int parent = ChoiceParentPosition(static_cast<std::uint32_t>(wParam));
+      const auto& list = MenuEntryList();
+      if (parent < 0 || static_cast<std::size_t>(parent) >= list.size()) return 0;
+      const auto params = ChoiceFromSubmenu(static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam),
+                                            list[static_cast<std::size_t>(parent)].value);
+      if (HWND owner = GetParent()) ::PostMessageW(owner, kMsgMenuChoice, params.wParam, params.lParam);
+      return 0;
+    }
+    case WM_MOUSEMOVE:
+      OnMenuMouseMove(lParam);
+      return 0;
+  }
+  return CBmpMenuWindow::WindowProc(msg, wParam, lParam);
+}
+
+void CBmpMenu::OnMenuMouseMove(LPARAM lParam) {
+  // Entry buttons forward their moves in screen coordinates; moves over the menu's own background
+  // arrive in its client coordinates.
+  POINT cursor{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  const DWORD now = ::GetMessagePos();
+  if (::WindowFromPoint(POINT{GET_X_LPARAM(now), GET_Y_LPARAM(now)}) == m_hWnd) ::ClientToScreen(m_hWnd, &cursor);
+
+  const auto& list = MenuEntryList();
+  std::vector<HoverEntry> entries(static_cast<std::size_t>(EntryCount()));
+  for (int i = 0; i < EntryCount(); ++i) {
+    auto& e = entries[static_cast<std::size_t>(i)];
+    e.hasSubmenu = static_cast<std::size_t>(i) < list.size() && list[static_cast<std::size_t>(i)].hasSubmenu;
+    e.cursorOver = PointIn(Entry(i).GetHwnd(), cursor);
+    e.highlighted = Entry(i).IsHighlighted();
+  }
+  const bool overSubmenu = m_submenu && PointIn(m_submenu->GetHwnd(), cursor);
+  for (const auto& action : PlanMenuHover(entries, m_submenuFor, overSubmenu)) {
+    switch (action.kind) {
+      case HoverAction::CloseSubmenu: CloseSubmenu(); break;
+      case HoverAction::OpenSubmenu: OpenSubmenu(action.position); break;
+      case HoverAction::Highlight: Entry(action.position).SetHighlight(1); break;
+      case HoverAction::Unhighlight: Entry(action.position).SetHighlight(0); break;
+    }
+  }
+}
+
+void CBmpMenu::OpenSubmenu(int position) {
+  auto& list = MenuEntryList();
+  if (position < 0 || static_cast<std::size_t>(position) >= list.size()) return;
+  auto& entry = list[static_cast<std::size_t>(position)];
+  CloseSubmenu();
+  auto submenu = std::make_unique<CSubBmpMenu>();
+  submenu->LoadSkin(m_submenuSkins[static_cast<std::size_t>(position)]);
+  const RECT at = Entry(position).GetWindowRect();
+  submenu->x = SubmenuLeft(at.right, ImageSize().cx, ::GetSystemMetrics(SM_CXFULLSCREEN));
+  submenu->y = at.top;
+  submenu->kind = SubmenuKindFor(position);
+  submenu->parentPosition = position;
+  submenu->entries = entry.submenu.get();
+  if (!submenu->Create(m_hWnd)) return;
+  entry.submenuOpen = 1;
+  m_submenu = std::move(submenu);
+  m_submenuFor = position;
+}
+
+void CBmpMenu::CloseSubmenu() {
+  if (!m_submenu) return;
+  auto& list = MenuEntryList();
+  if (m_submenuFor >= 0 && static_cast<std::size_t>(m_submenuFor) < list.size())
+    list[static_cast<std::size_t>(m_submenuFor)].submenuOpen = 0;
+  m_submenu.reset();  // destroys its window
+  m_submenuFor = -1;
+}
+
+void CBmpMenu::OnDestroy() {
+  CloseSubmenu();
+  DestroyEntries();
+  ClearMenuEntries();
+  ReleaseSkin();
+  CBmpMenuWindow::OnDestroy();
+}
+
+}  // namespace skin

@@ -1,0 +1,50 @@
+#pragma once
+// The skinned popup menu. The owner fills the shared entry list (AddMenuEntry, AddSubmenuEntry), sets
+// the skins, position, kind and preselected entry, creates the window with itself as parent and shows
+// it; a choice arrives as message 1281 (positions in wParam, values in lParam). The owner destroys the
+// menu when it has the choice or wants it gone; destroying it empties the entry list.
+
+#include <array>
+#include <memory>
+
+#include "skin/BmpMenuWindow.h"
+#include "skin/SubBmpMenu.h"
+
+namespace skin {
+
+class CBmpMenu : public CBmpMenuWindow {
+ public:
+  CBmpMenu();
+  ~CBmpMenu() override;
+
+  int preselected = -1;           // this entry takes the next release over it as a click
+  std::uint32_t language = 0;     // the store's Language; variant 1 writes kinds 3 and 4 smaller
+
+  // Full paths of the menu's own skin.
+  void SetMenuSkin(const std::wstring& normal, const std::wstring& over, const std::wstring& down,
+                   const std::wstring& fourth, const std::wstring& mask);
+  // Full paths of the skin of the submenu under entry `position`; other positions are ignored.
+  void SetSubmenuSkin(int position, const std::wstring& normal, const std::wstring& over, const std::wstring& down,
+                      const std::wstring& fourth, const std::wstring& mask);
+
+  // The open submenu window, or null, and the entry it belongs to (-1 for none).
+  CSubBmpMenu* GetOpenSubmenu() const { return m_submenu.get(); }
+  int GetOpenSubmenuPosition() const { return m_submenuFor; }
+
+ protected:
+  BOOL OnInitDialog() override;
+  bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+  LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  void OnDestroy() override;
+
+ private:
+  void OnMenuMouseMove(LPARAM lParam);
+  void OpenSubmenu(int position);
+  void CloseSubmenu();
+
+  std::array<MenuSkinPaths, kMaxMenuEntries> m_submenuSkins;
+  std::unique_ptr<CSubBmpMenu> m_submenu;
+  int m_submenuFor = -1;
+};
+
+}  // namespace skin

@@ -1,0 +1,89 @@
+#include "skin/RgnButton.h"
+
+#include <windowsx.h>
+
+#include "framework/DeviceContext.h"
+#include "skin/ControlSupport.h"
+
+namespace skin {
+
+void CRgnButton::SetFiles(const std::wstring& first, const std::wstring& second, const std::wstring& third,
+                          const std::wstring& fourth) {
+  m_files = {first, second, third, fourth};
+  for (std::size_t i = 0; i < m_pictures.size(); ++i) LoadSkinBitmap(m_files[i].c_str(), m_pictures[i]);
+  if (m_hWnd) Invalidate(false);
+}
+
+void CRgnButton::SetTooltip(const std::wstring& text) {
+  ShowControlTooltip(m_tooltip, m_hWnd, text);
+}
+
+void CRgnButton::SetChecked(int checked) {
+  const bool on = checked != 0;
+  if (m_model.checked == on) return;
+  m_model.checked = on;
+  if (m_hWnd) Invalidate(false);
+}
+
+bool CRgnButton::PreTranslateMessage(MSG& msg) {
+  RelayToTooltip(m_tooltip, m_hWnd, msg);
+  return CRgnWnd::PreTranslateMessage(msg);
+}
+
+void CRgnButton::OnPaint() {
+  win::PaintDC dc(m_hWnd);
+  m_model.SyncEnabled(IsWindowEnabled());
+  DrawBitmap(dc.get(), m_pictures[static_cast<std::size_t>(m_model.Picture())].get(), 0, 0);
+}
+
+void CRgnButton::OnTimer(UINT_PTR id) {
+  if (id != kHoverTimer) return CRgnWnd::OnTimer(id);
+  KillTimer(kHoverTimer);
+  POINT cursor{};
+  ::GetCursorPos(&cursor);
+  ::ScreenToClient(m_hWnd, &cursor);
+  if (m_model.HoverTimer(Inside(cursor.x, cursor.y), HasCapture()).repaint) Invalidate(false);
+}
+
+void CRgnButton::OnDestroy() {
+  KillTimer(kHoverTimer);
+  m_tooltip.Destroy();
+  for (auto& picture : m_pictures) picture.reset();
+  CRgnWnd::OnDestroy();
+}
+
+LRESULT CRgnButton::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  const int x = GET_X_LPARAM(lParam);
+  const int y = GET_Y_LPARAM(lParam);
+  switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      m_model.ButtonDown(Inside(x, y));
+      m_captured = m_model.captured();
+      SetCapture();
+      Invalidate(false);
+      return 0;
+    case WM_MOUSEMOVE: {
+      const auto reply = m_model.Move(Inside(x, y));
+      if (reply.restartHoverTimer) {
+        KillTimer(kHoverTimer);
+        SetTimer(kHoverTimer, kHoverMilliseconds);
+      }
+      m_pressedInside = m_model.pressedInside();
+      if (reply.repaint) Invalidate(false);
+      return 0;
+    }
+    case WM_LBUTTONUP: {
+      const auto reply = m_model.ButtonUp(Inside(x, y));
+      m_captured = false;
+      m_pressedInside = false;
+      if (HasCapture()) ::ReleaseCapture();
+      Invalidate(false);
+      if (reply.command) SendButtonClick(m_hWnd);  // the parent may destroy this button: nothing may follow
+      return 0;
+    }
+  }
+  return CRgnWnd::WindowProc(msg, wParam, lParam);
+}
+
+}  // namespace skin

@@ -1,0 +1,46 @@
+#pragma once
+// A button shaped like its picture: four pictures (normal, hover, pressed, disabled) from ".bmp" files,
+// an optional toggle mode, a tooltip, and a click reported only when released inside the shape.
+
+#include <array>
+#include <string>
+
+#include "framework/ToolTip.h"
+#include "skin/RgnButtonModel.h"
+#include "skin/RgnWnd.h"
+#include "skin/SkinImage.h"
+
+namespace skin {
+
+class CRgnButton : public CRgnWnd {
+ public:
+  // Stores the four paths and loads their pictures, replacing those held. Call it before Create, which
+  // takes the outline from the first file; later calls change the pictures but not the outline.
+  void SetFiles(const std::wstring& first, const std::wstring& second, const std::wstring& third,
+                const std::wstring& fourth);
+  void SetTooltip(const std::wstring& text);
+  const CToolTip& GetTooltip() const { return m_tooltip; }
+
+  void SetToggleMode(int toggle) { m_model.toggle = toggle != 0; }
+  int GetChecked() const { return m_model.checked ? 1 : 0; }
+  void SetChecked(int checked);
+  RgnState GetState() const { return m_model.state(); }
+  HBITMAP GetPicture(int index) const { return m_pictures[static_cast<std::size_t>(index)].get(); }
+
+ protected:
+  bool PreTranslateMessage(MSG& msg) override;
+  void OnPaint() override;
+  void OnTimer(UINT_PTR id) override;
+  void OnDestroy() override;
+  LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  static constexpr UINT_PTR kHoverTimer = 0;
+  static constexpr UINT kHoverMilliseconds = 50;
+
+  RgnButtonModel m_model;
+  std::array<SkinBitmap, kRgnPictureCount> m_pictures;
+  CToolTip m_tooltip;
+};
+
+}  // namespace skin

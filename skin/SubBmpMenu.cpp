@@ -1,0 +1,41 @@
+#include "skin/SubBmpMenu.h"
+
+namespace skin {
+
+BOOL CSubBmpMenu::OnInitDialog() {
+  CBmpMenuWindow::OnInitDialog();
+  // Shown beside the menu without taking the activation from it.
+  PlaceAndShow(false);
+  if (entries) {
+    EntryTextStyle style;
+    style.textOffset = kSubmenuTextOffset;
+    style.placement = placement::kLeft;
+    style.hover = kMenuOrange;
+    style.pressed = kMenuTextColour;
+    style.fontHeight = 16;
+    if (kind == 2) {
+      style.inRect = true;
+      style.textRect = RECT{kSubmenuKind2TextRect.left, kSubmenuKind2TextRect.top, kSubmenuKind2TextRect.right,
+                            kSubmenuKind2TextRect.bottom};
+    }
+    CreateEntries(*entries, SubmenuEntryRects(kind, static_cast<int>(entries->size())), style);
+  }
+  ApplyShape();
+  return FALSE;
+}
+
+bool CSubBmpMenu::OnCommand(WPARAM, LPARAM lParam) {
+  const int position = EntryOf(reinterpret_cast<HWND>(lParam));
+  if (position < 0 || !entries || static_cast<std::size_t>(position) >= entries->size()) return false;
+  const auto params = SubmenuChoice(parentPosition, position, (*entries)[static_cast<std::size_t>(position)].value);
+  if (HWND menu = GetParent()) ::PostMessageW(menu, kMsgSubmenuChoice, params.wParam, params.lParam);
+  return true;
+}
+
+void CSubBmpMenu::OnDestroy() {
+  DestroyEntries();
+  ReleaseSkin();
+  CBmpMenuWindow::OnDestroy();
+}
+
+}  // namespace skin

@@ -1,0 +1,20 @@
+#pragma once
+// A submenu of the bitmap menu: opens beside its parent entry and reports a choice to the menu with
+// message 1280.
+
+#include "skin/BmpMenuWindow.h"
+
+namespace skin {
+
+class CSubBmpMenu : public CBmpMenuWindow {
+ public:
+  int parentPosition = 0;                 // the position of the parent entry in the menu
+  const BmpMenuList* entries = nullptr;   // the parent entry's submenu list, read, not owned
+
+ protected:
+  BOOL OnInitDialog() override;
+  bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+  void OnDestroy() override;
+};
+
+}  // namespace skin
