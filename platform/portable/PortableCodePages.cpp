@@ -84,9 +84,25 @@ std::string ToUtf8(std::u16string_view text) {
   return out;
 }
 
+// ISO-8859-15 differs from ISO-8859-1 in eight places, the euro sign among them.
+char16_t Latin9(unsigned char b) {
+  switch (b) {
+    case 0xA4: return 0x20AC;
+    case 0xA6: return 0x0160;
+    case 0xA8: return 0x0161;
+    case 0xB4: return 0x017D;
+    case 0xB8: return 0x017E;
+    case 0xBC: return 0x0152;
+    case 0xBD: return 0x0153;
+    case 0xBE: return 0x0178;
+    default: return b;
+  }
+}
+
 char16_t SingleByte(unsigned codePage, unsigned char b) {
   if (codePage == 20127) return b < 0x80 ? b : kReplacement;
   if (codePage == 1252 && b >= 0x80 && b < 0xA0) return kWindows1252High[b - 0x80];
+  if (codePage == 28605) return Latin9(b);
   return b;
 }
 
@@ -106,6 +122,7 @@ std::optional<std::u16string> PortableCodePages::ToUtf16(unsigned codePage, std:
     }
     case 20127:
     case 28591:
+    case 28605:
     case 1252: {
       std::u16string out;
       out.reserve(bytes.size());
@@ -121,6 +138,7 @@ std::optional<std::string> PortableCodePages::FromUtf16(unsigned codePage, std::
     case 65001: return ToUtf8(text);
     case 20127:
     case 28591:
+    case 28605:
     case 1252: {
       std::string out;
       for (char16_t c : text) {

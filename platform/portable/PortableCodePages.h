@@ -1,6 +1,6 @@
 #pragma once
-// Code pages without an operating system: UTF-8, UTF-16 (both byte orders), US-ASCII, ISO-8859-1 and
-// windows-1252, which is what the native tests need. Its ANSI code page is 1252.
+// Code pages without an operating system: UTF-8, UTF-16 (both byte orders), US-ASCII, ISO-8859-1,
+// ISO-8859-15 and windows-1252, which is what the native tests need. Its ANSI code page is 1252.
 
 #include "platform/CodePages.h"
 
