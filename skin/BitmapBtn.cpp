@@ -118,6 +118,8 @@ void CBitmapBtn::OnDestroy() {
 }
 
 LRESULT CBitmapBtn::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  // A quick second click is a click, never a double-click notification the parent would take for one more.
+  if (msg == WM_LBUTTONDBLCLK) msg = WM_LBUTTONDOWN;
   switch (msg) {
     case WM_MOUSEMOVE:
       if (!OnMouseMove(wParam, lParam)) return 0;

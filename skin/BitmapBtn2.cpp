@@ -130,6 +130,8 @@ void CBitmapBtn2::OnDestroy() {
 }
 
 LRESULT CBitmapBtn2::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  // A quick second click is a click, never a double-click notification the parent would take for one more.
+  if (msg == WM_LBUTTONDBLCLK) msg = WM_LBUTTONDOWN;
   switch (msg) {
     case WM_MOUSEMOVE:
       // A press that started elsewhere and drags over the button leaves it alone.

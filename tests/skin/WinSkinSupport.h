@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -45,8 +46,10 @@ inline void SendMouse(DWORD flags, POINT screen = {}) {
   INPUT input{};
   input.type = INPUT_MOUSE;
   if (flags & MOUSEEVENTF_ABSOLUTE) {
-    input.mi.dx = screen.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = screen.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
+    // The smallest absolute value that lands on the pixel (the system rounds down).
+    const LONG width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
+    input.mi.dx = (screen.x * 65536 + width - 1) / width;
+    input.mi.dy = (screen.y * 65536 + height - 1) / height;
   }
   input.mi.dwFlags = flags;
   ::SendInput(1, &input, sizeof(input));
@@ -88,6 +91,16 @@ inline POINT CentreOf(HWND window) {
 // Somewhere no test window lies.
 inline void MoveAway() { MoveTo(POINT{1200, 1000}); }
 
+// How many top-level windows this thread has now (tooltips and popup menus among them).
+inline int TopLevelWindows() {
+  int count = 0;
+  ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND, LPARAM counter) -> BOOL {
+    ++*reinterpret_cast<int*>(counter);
+    return TRUE;
+  }, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
 // --- Pixels -------------------------------------------------------------------------------------------------
 
 inline COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
@@ -102,6 +115,34 @@ inline COLORREF WindowPixel(HWND window, int x, int y) {
   const COLORREF colour = ::GetPixel(dc, x, y);
   ::ReleaseDC(window, dc);
   return colour;
+}
+
+// A screen-compatible bitmap of one colour.
+inline win::Bitmap SolidBitmap(int width, int height, COLORREF colour) {
+  HDC screen = ::GetDC(nullptr);
+  win::Bitmap bitmap(::CreateCompatibleBitmap(screen, width, height));
+  ::ReleaseDC(nullptr, screen);
+  win::MemDC dc(::CreateCompatibleDC(nullptr));
+  {
+    win::SelectGuard selected(dc.get(), bitmap.get());
+    win::Brush brush(::CreateSolidBrush(colour));
+    const RECT all{0, 0, width, height};
+    ::FillRect(dc.get(), &all, brush.get());
+  }
+  return bitmap;
+}
+
+// A GDI+ image of one colour.
+inline win::GdiplusBitmap SolidImage(int width, int height, COLORREF colour) {
+  win::GdiplusBitmap image(new Gdiplus::Bitmap(width, height, PixelFormat32bppARGB));
+  Gdiplus::Graphics graphics(image.get());
+  graphics.Clear(Gdiplus::Color(255, GetRValue(colour), GetGValue(colour), GetBValue(colour)));
+  return image;
+}
+
+inline bool Near(COLORREF a, COLORREF b, int tolerance = 6) {
+  return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance && std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
+         std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
 }
 
 // --- Files --------------------------------------------------------------------------------------------------
