@@ -56,6 +56,9 @@ LRESULT CRgnButton::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   const int x = GET_X_LPARAM(lParam);
   const int y = GET_Y_LPARAM(lParam);
   switch (msg) {
+    case WM_ENABLE:
+      Invalidate(false);  // the look follows the enabled state at once
+      break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       m_model.ButtonDown(Inside(x, y));
