@@ -16,13 +16,7 @@ def paint_frame(c, w, h, accent, title=None, tray=None, points=None, header=None
     """A dialog body: dark brushed plate, a bevelled rim, an accent under the title and corner marks.
     busy: rectangles the accent line must keep clear of."""
     outline = points or frame_points(w, h)
-    shape, sd = c.mask()
-    sd.polygon(outline)
-    c.fill_mask(shape, t.INK)
-    rim = erode(c, shape, 1)
-    c.fill_mask(rim, t.EDGE_DIM)
-    body = erode(c, rim, 1)
-    c.gradient((0, 0, w, h), (36, 39, 45), (18, 20, 23), mask=body)
+    rim = plate(c, lambda md: md.polygon(outline), (36, 39, 45), (18, 20, 23))
     if header:
         colours, box = header
         band = rim.copy()
@@ -52,6 +46,19 @@ def paint_frame(c, w, h, accent, title=None, tray=None, points=None, header=None
 
 def _overlaps(a, b):
     return a[0] < b[2] and b[0] < a[2] and a[1] < b[3] and b[1] < a[3]
+
+
+def plate(c, draw_shape, top, bottom):
+    """A shape drawn by draw_shape(MaskDraw): a black outline, a thin light rim and a vertical gradient
+    from top to bottom inside. Returns the mask inside the outline."""
+    shape, sd = c.mask()
+    draw_shape(sd)
+    c.fill_mask(shape, t.INK)
+    rim = erode(c, shape, 1)
+    c.fill_mask(rim, t.EDGE_DIM)
+    x0, y0, x1, y1 = shape.getbbox()
+    c.gradient((x0 / c.ss, y0 / c.ss, x1 / c.ss, y1 / c.ss), top, bottom, mask=erode(c, rim, 1))
+    return rim
 
 
 def erode(c, mask, pixels):

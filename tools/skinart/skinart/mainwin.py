@@ -6,7 +6,7 @@ import dataclasses
 from . import files, keyboard, keycaps, theme as t
 from .canvas import Canvas, apply_grain, blend, texture
 from .compose import coverage, with_controls
-from .dialogs import erode, hash_seed
+from .dialogs import erode, hash_seed, plate
 from .windows import MAIN_CONTROLS, MAIN_SIZE, Control
 
 FACES = ("normal", "over", "down", "selected")
@@ -42,13 +42,7 @@ def chrome():
     c.gradient((0, 26, W, BODY_TOP + 1), (40, 43, 49), (20, 22, 25), mask=erode(c, ledge, 1))
     c.line([(590, 29), (1052, 29)], fill=t.ORANGE_DEEP, width=1)
 
-    shape, sd = c.mask()
-    sd.polygon(OUTLINE)
-    c.fill_mask(shape, t.INK)
-    rim = erode(c, shape, 1)
-    c.fill_mask(rim, t.EDGE_DIM)
-    body = erode(c, rim, 1)
-    c.gradient((0, 0, W, H), (38, 41, 47), (14, 15, 18), mask=body)
+    plate(c, lambda md: md.polygon(OUTLINE), (38, 41, 47), (14, 15, 18))
     # the tab in front of the settings button
     c.gradient((738, 2, 964, BODY_TOP + 2), (46, 49, 56), (30, 32, 37))
     c.line([(748, 2.5), (954, 2.5)], fill=t.ORANGE, width=1.5)

@@ -5,7 +5,7 @@ from PIL import ImageEnhance
 from . import files, theme as t, windows
 from .canvas import Canvas, apply_grain, texture
 from .compose import coverage, opaque_inside, with_controls
-from .dialogs import erode, hash_seed
+from .dialogs import hash_seed, plate
 
 
 def menu_shape(md, w, h):
@@ -15,13 +15,7 @@ def menu_shape(md, w, h):
 def menu_background(win):
     w, h = win.size
     c = Canvas.blank(win.size, t.INK)
-    shape, sd = c.mask()
-    menu_shape(sd, w, h)
-    c.fill_mask(shape, t.INK)
-    rim = erode(c, shape, 1)
-    c.fill_mask(rim, t.EDGE_DIM)
-    body = erode(c, rim, 1)
-    c.gradient((0, 0, w, h), (34, 37, 43), (18, 20, 23), mask=body)
+    plate(c, lambda md: menu_shape(md, w, h), (34, 37, 43), (18, 20, 23))
     c.line([(8, 2.5), (w - 8, 2.5)], fill=t.ORANGE, width=1.5)
     entries = [ctl.rect for ctl in win.controls]
     # a groove in every gap that the menu kind leaves between groups of entries
