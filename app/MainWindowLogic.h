@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/KeyLayout.h"
+#include "catalogue/FunctionCatalogue.h"
 #include "store/SettingsStore.h"
 
 namespace app {
@@ -22,29 +23,16 @@ inline constexpr int kKeyMenuWidth = 181;
 inline constexpr int kKeyMenuHeight = 295;
 Point KeyMenuOrigin(Point pointer, int fullScreenWidth, int fullScreenHeight);
 
-// A key function menu choice: (category × 65536) + item.
+// A key function menu choice: (category × 65536) + item, the category numbered as catalogue::Category.
 struct MenuCommand {
   int category = 0;
   int item = 0;
 };
-constexpr std::uint32_t MenuValue(int category, int item) {
+constexpr std::uint32_t MenuValue(catalogue::Category category, int item) {
   return static_cast<std::uint32_t>(category) * 65536u + static_cast<std::uint32_t>(item);
 }
+// Category -1 for a value that is no command of ours.
 MenuCommand DecodeMenuValue(std::uintptr_t value);
-
-namespace category {
-inline constexpr int kReset = 0;
-inline constexpr int kSingleKey = 1;
-inline constexpr int kMacro = 2;
-inline constexpr int kMouse = 3;
-inline constexpr int kInternet = 4;
-inline constexpr int kOffice = 5;
-inline constexpr int kMedia = 6;
-inline constexpr int kAdditional = 7;
-inline constexpr int kProfileSwitch = 8;
-inline constexpr int kLaunchProgram = 9;
-inline constexpr int kDisable = 10;
-}  // namespace category
 
 // The three looks of a key and the images their faces are cut from.
 enum class KeyState { Plain, Assigned, BeingEdited };

@@ -6,13 +6,15 @@ namespace dialogs {
 
 namespace {
 
+using namespace strings;
+
 constexpr std::array<WarningTexts, 6> kModes{{
-    {{"WARNING", "SINGLE"}, {"WARNING", "SINGLE1"}, {"WARNING", "SINGLE2"}},
-    {{"WARNING", "RESETALL"}, {"WARNING", "ALL"}, {"WARNING", "WANT2"}},
-    {{"WARNING", "RESET"}, {"WARNING", "PROFILE"}, {"WARNING", "WANT1"}},
-    {{"WARNING", "RESET"}, {"WARNING", "LAYER"}, {"WARNING", "WANT3"}},
-    {{"WARNING", "WARNING"}, {"WARNING", "SELECT"}, {}},
-    {{"WARNING", "WARNING"}, {"WARNING", "MAX"}, {}},
+    {kWarningSingle, kWarningSingle1, kWarningSingle2},
+    {kWarningResetAll, kWarningAll, kWarningWant2},
+    {kWarningReset, kWarningProfile, kWarningWant1},
+    {kWarningReset, kWarningLayer, kWarningWant3},
+    {kWarningWarning, kWarningSelect, {}},
+    {kWarningWarning, kWarningMax, {}},
 }};
 
 }  // namespace

@@ -1,18 +1,13 @@
 #pragma once
-// The questions and notices of the confirmation dialog, by mode: string-table keys of its title and
-// two lines. A mode outside 0..5 shows no text at all.
+// The questions and notices of the confirmation dialog, by mode: the string-table keys of its title and
+// two lines. An empty section stands for the empty text; a mode outside 0..5 shows no text at all.
 
-#include <string_view>
+#include "strings/StringKeys.h"
 
 namespace dialogs {
 
-struct TextKey {
-  std::string_view section;  // empty: the empty text
-  std::string_view key;
-};
-
 struct WarningTexts {
-  TextKey title, firstLine, secondLine;
+  strings::StringKey title, firstLine, secondLine;
 };
 
 namespace warning_mode {

@@ -49,8 +49,8 @@ TEST(KeyMenuPlacement, OpensAtThePointerOrUpAndLeftNearTheEdges) {
 }
 
 TEST(KeyMenuCommands, ValuesPackCategoryAndItem) {
-  EXPECT_EQ(MenuValue(6, 39), 6u * 65536u + 39u);
-  const auto mute = DecodeMenuValue(MenuValue(category::kMedia, 39));
+  EXPECT_EQ(MenuValue(catalogue::Category::Media, 39), 6u * 65536u + 39u);
+  const auto mute = DecodeMenuValue(MenuValue(catalogue::Category::Media, 39));
   EXPECT_EQ(mute.category, 6);
   EXPECT_EQ(mute.item, 39);
   const auto reset = DecodeMenuValue(0);
