@@ -95,7 +95,7 @@ def deco_program(c, win, accent):
     for box in ((41, 63, 346, 80), (41, 115, 250, 132)):
         frame_slot(c, box)
     # a small program window glyph beside the title
-    x, y = 336, 14
+    x, y = 326, 14
     c.rrect((x, y, x + 30, y + 22), 3, outline=accent, width=1.5)
     c.line([(x, y + 6), (x + 30, y + 6)], fill=accent, width=1.5)
     c.polygon([(x + 12, y + 10), (x + 20, y + 14), (x + 12, y + 18)], fill=accent)

@@ -71,12 +71,5 @@ class SkinFolder:
             if name.lower().endswith((".png", ".jpg", ".bmp")) and name not in self.files:
                 os.remove(os.path.join(folder, name))
         for name, data in sorted(self.files.items()):
-            path = os.path.join(folder, name)
-            try:
-                with open(path, "rb") as f:
-                    if f.read() == data:
-                        continue  # leave unchanged files alone, so installs see no change
-            except OSError:
-                pass
-            with open(path, "wb") as f:
+            with open(os.path.join(folder, name), "wb") as f:
                 f.write(data)
