@@ -10,6 +10,7 @@ thread_local CWnd* t_creating = nullptr;
 
 // The message each linked window is handling, innermost last, for Default().
 struct CurrentMessage {
+  HWND hwnd;
   UINT msg;
   WPARAM wParam;
   LPARAM lParam;
@@ -156,7 +157,7 @@ LRESULT CALLBACK CWnd::DialogWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPAR
 }
 
 LRESULT CWnd::Dispatch(CWnd* wnd, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  const CurrentMessage current{msg, wParam, lParam};
+  const CurrentMessage current{hwnd, msg, wParam, lParam};
   const CurrentMessage* outer = t_current;
   t_current = &current;
   LRESULT result = 0;
@@ -176,7 +177,8 @@ LRESULT CWnd::Dispatch(CWnd* wnd, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
 }
 
 LRESULT CWnd::Default() {
-  if (!t_current || !m_hWnd) return 0;
+  // Only the window the message was sent to can give it default processing.
+  if (!t_current || !m_hWnd || t_current->hwnd != m_hWnd) return 0;
   return DefWindowProc(t_current->msg, t_current->wParam, t_current->lParam);
 }
 

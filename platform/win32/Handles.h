@@ -39,6 +39,9 @@ void DeletePointer(T* object) { delete object; }
 
 inline bool ValidFileHandle(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
 
+// A popup owned by another window dies with its owner; only a window still alive is destroyed.
+inline BOOL DestroyLiveWindow(HWND h) { return ::IsWindow(h) && ::DestroyWindow(h); }
+
 template <typename H, auto Release, bool (*IsValid)(H) = &NotNull<H>>
 class UniqueHandle {
  public:
@@ -97,7 +100,7 @@ using GlobalMemory = UniqueHandle<HGLOBAL, &::GlobalFree>;
 using GdiObject = UniqueHandle<HGDIOBJ, &::DeleteObject>;
 using Cursor = UniqueHandle<HCURSOR, &::DestroyCursor>;  // only for copies, never for shared cursors
 using Menu = UniqueHandle<HMENU, &::DestroyMenu>;
-using Window = UniqueHandle<HWND, &::DestroyWindow>;     // windows no framework object manages (tooltips)
+using Window = UniqueHandle<HWND, &DestroyLiveWindow>;  // windows no framework object manages (tooltips)
 using GdiplusImage = UniqueHandle<Gdiplus::Image*, &DeletePointer<Gdiplus::Image>>;
 using GdiplusBitmap = UniqueHandle<Gdiplus::Bitmap*, &DeletePointer<Gdiplus::Bitmap>>;
 

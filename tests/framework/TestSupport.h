@@ -67,16 +67,15 @@ inline void PressKey(WORD vk) {
   ::SendInput(2, inputs, sizeof(INPUT));
 }
 
+inline BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
 // Top-level windows of this thread that exist now; a leak shows as a count that keeps growing.
 inline int ThreadWindowCount() {
   int count = 0;
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND, LPARAM param) -> BOOL {
-        ++*reinterpret_cast<int*>(param);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
+  ::EnumThreadWindows(::GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&count));
   return count;
 }
 
