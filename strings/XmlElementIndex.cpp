@@ -5,25 +5,14 @@
 
 namespace strings {
 
-void XmlElementRecord::SetStartTagLength(std::uint32_t n) {
-  tagLengths = (tagLengths & ~kMaxStartTagLength) | std::min(n, kMaxStartTagLength);
-}
-
-void XmlElementRecord::SetEndTagLength(std::uint32_t n) {
-  tagLengths = (tagLengths & kMaxStartTagLength) | (std::min(n, kMaxEndTagLength) << kStartTagBits);
-}
-
-void XmlElementRecord::SetDepth(std::uint32_t depth) {
-  depthFlags = (depthFlags & 0xFFFF0000u) | std::min(depth, kMaxDepth);
-}
-
 void XmlRecordStore::Reset(std::uint32_t capacity) {
-  m_segments.clear();
-  m_capacity = 0;
-  m_count = 0;
-  Grow(std::max<std::uint32_t>(capacity, 1));
-  m_count = 1;
-  (*this)[0] = XmlElementRecord{};
+  capacity = std::max<std::uint32_t>(capacity, 1);
+  if (capacity != m_capacity) {
+    m_segments.clear();
+    m_capacity = 0;
+    Grow(capacity);
+  }
+  Clear();
 }
 
 void XmlRecordStore::Grow(std::uint32_t capacity) {
@@ -34,7 +23,7 @@ void XmlRecordStore::Grow(std::uint32_t capacity) {
     const std::uint32_t want = std::min(capacity - first, kSegmentSize);
     const std::uint32_t have = m_capacity > first ? std::min(m_capacity - first, kSegmentSize) : 0;
     if (want <= have) continue;
-    auto records = std::make_unique<XmlElementRecord[]>(want);
+    auto records = std::make_unique_for_overwrite<XmlElementRecord[]>(want);
     if (have > 0) std::memcpy(records.get(), m_segments[segment].get(), have * sizeof(XmlElementRecord));
     if (segment < m_segments.size())
       m_segments[segment] = std::move(records);
@@ -44,16 +33,12 @@ void XmlRecordStore::Grow(std::uint32_t capacity) {
   m_capacity = std::max(m_capacity, capacity);
 }
 
-ElementIndex XmlRecordStore::Append() {
+bool XmlRecordStore::GrowByHalf() {
   constexpr std::uint32_t kLimit = 0xFFFFFFFFu;
-  if (m_count == kLimit) return 0;
-  if (m_count == m_capacity) {
-    const std::uint64_t grown = std::uint64_t{m_capacity} + m_capacity / 2 + 1;
-    Grow(static_cast<std::uint32_t>(std::min<std::uint64_t>(grown, kLimit)));
-  }
-  const ElementIndex index = m_count++;
-  (*this)[index] = XmlElementRecord{};
-  return index;
+  if (m_capacity == kLimit) return false;
+  const std::uint64_t grown = std::uint64_t{m_capacity} + m_capacity / 2 + 1;
+  Grow(static_cast<std::uint32_t>(std::min<std::uint64_t>(grown, kLimit)));
+  return true;
 }
 
 }  // namespace strings

@@ -42,12 +42,16 @@ class IndexBuilder {
  private:
   struct Open {
     ElementIndex index;
+    std::uint32_t start;
     std::uint32_t startTagLength;  // unpacked: the record keeps only 22 bits
   };
 
   XmlElementRecord& At(ElementIndex i) { return m_records[i]; }
   ElementIndex Innermost() const { return m_open.empty() ? 0 : m_open.back().index; }
-  std::u16string_view NameOf(ElementIndex i) { return XmlTagName(m_text, At(i).start); }
+  std::u16string_view NameOf(const Open& open) const { return XmlNameAt(m_text, open.start + 1); }
+  bool SameName(std::u16string_view a, std::u16string_view b) const {
+    return m_ignoreCase ? AsciiEqualIgnoringCase(a, b) : a == b;
+  }
 
   void Error(std::u16string text, ElementIndex holder) {
     if (!m_outcome.hadError) m_outcome.firstError = std::move(text);
@@ -63,41 +67,53 @@ class IndexBuilder {
   }
 
   bool StartElement(const XmlToken& token) {
-    const ElementIndex index = m_records.Append();
-    if (index == 0) {
-      Error(u"Too many elements", Innermost());
-      return false;
-    }
     const ElementIndex parent = Innermost();
+    const auto start = static_cast<std::uint32_t>(token.start);
     const auto tagLength = static_cast<std::uint32_t>(token.end - token.start);
-    XmlElementRecord& record = At(index);
-    record.start = static_cast<std::uint32_t>(token.start);
+    XmlElementRecord record{};
+    record.start = start;
     record.length = tagLength;
     record.SetStartTagLength(tagLength);
     record.SetDepth(static_cast<std::uint32_t>(m_open.size() + 1));
     record.parent = parent;
+    if (token.kind == XmlTokenKind::EmptyTag) record.Set(XmlElementRecord::kEmpty);
+    const ElementIndex index = m_records.Append(record);
+    if (index == 0) {
+      Error(u"Too many elements", parent);
+      return false;
+    }
     XmlElementRecord& parentRecord = At(parent);
     if (parentRecord.firstChild == 0) {
       parentRecord.firstChild = index;
-      record.previousSibling = index;
+      At(index).previousSibling = index;
     } else {
       XmlElementRecord& first = At(parentRecord.firstChild);
       const ElementIndex last = first.previousSibling;
       At(last).nextSibling = index;
-      record.previousSibling = last;
+      At(index).previousSibling = last;
       first.previousSibling = index;
     }
-    if (token.kind == XmlTokenKind::EmptyTag)
-      record.Set(XmlElementRecord::kEmpty);
-    else
-      m_open.push_back({index, tagLength});
+    if (token.kind != XmlTokenKind::EmptyTag) m_open.push_back({index, start, tagLength});
     return true;
   }
 
+  // Whether the end tag at `pos` names the innermost open element: the usual case, checked first
+  // and in place. Both tags end in '>', a name end, so neither walk leaves its tag.
+  bool ClosesInnermost(std::size_t pos) const {
+    if (m_open.empty()) return false;
+    const char16_t* open = m_text.data() + m_open.back().start + 1;
+    const char16_t* end = m_text.data() + pos + 2;
+    for (;; ++open, ++end) {
+      if (IsXmlNameEnd(*open)) return IsXmlNameEnd(*end);
+      if (m_ignoreCase ? AsciiLower(*open) != AsciiLower(*end) : *open != *end) return false;
+    }
+  }
+
   void EndElement(const XmlToken& token) {
+    if (ClosesInnermost(token.start)) return Close(m_open.size() - 1, token);
     const std::u16string_view name = XmlTagName(m_text, token.start);
     std::size_t k = m_open.size();
-    while (k > 0 && !XmlNameMatches(NameOf(m_open[k - 1].index), name, m_ignoreCase)) --k;
+    while (k > 0 && !SameName(NameOf(m_open[k - 1]), name)) --k;
     if (k == 0) {
       std::u16string error = u"No start tag for end tag '";
       error.append(name).append(u"' at offset ");
@@ -111,14 +127,18 @@ class IndexBuilder {
       std::u16string error = u"End tag '";
       error.append(name).append(u"' at offset ");
       AppendDecimal(error, token.start);
-      error.append(u" does not match start tag '").append(NameOf(inner)).append(u"' at offset ");
-      AppendDecimal(error, At(inner).start);
+      error.append(u" does not match start tag '").append(NameOf(m_open.back())).append(u"' at offset ");
+      AppendDecimal(error, m_open.back().start);
       Error(std::move(error), inner);
       CloseNotEnded(match + 1);
     }
-    XmlElementRecord& record = At(m_open[match].index);
-    record.length = static_cast<std::uint32_t>(token.end - record.start);
-    record.SetEndTagLength(static_cast<std::uint32_t>(token.end - token.start));
+    Close(match, token);
+  }
+
+  void Close(std::size_t open, const XmlToken& endTag) {
+    XmlElementRecord& record = At(m_open[open].index);
+    record.length = static_cast<std::uint32_t>(endTag.end - record.start);
+    record.SetEndTagLength(static_cast<std::uint32_t>(endTag.end - endTag.start));
     m_open.pop_back();
   }
 
@@ -129,8 +149,8 @@ class IndexBuilder {
     for (std::size_t i = m_open.size(); i-- > from;) {
       const ElementIndex e = m_open[i].index;
       std::u16string error = u"Element '";
-      error.append(NameOf(e)).append(u"' at offset ");
-      AppendDecimal(error, At(e).start);
+      error.append(NameOf(m_open[i])).append(u"' at offset ");
+      AppendDecimal(error, m_open[i].start);
       error.append(u" not ended");
       Error(std::move(error), e);
     }

@@ -102,7 +102,7 @@ void CXmlReader::SetDocumentText(std::u16string text) {
 
 void CXmlReader::ClearIndex() {
   // The old records point into the old text: drop them before anyone navigates.
-  m_elements.Reset(1);
+  m_elements.Clear();
   m_wellFormed = false;
   m_parseErrorSet = false;
   ResetCursor();

@@ -1,5 +1,7 @@
 #include "strings/XmlTokenizer.h"
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "strings/XmlText.h"
@@ -10,23 +12,20 @@ namespace {
 
 constexpr auto npos = std::u16string_view::npos;
 
-bool IsNameStart(char16_t c) {
-  // ':', '_', a letter, or anything above the grave accent (lower-case letters and all non-ASCII).
-  return c == u':' || c == u'_' || (c >= u'A' && c <= u'Z') || c > u'`';
-}
-
-XmlToken Token(XmlTokenKind kind, std::size_t start, std::size_t end) { return {kind, XmlTokenError::None, {}, start, end}; }
+using xmlscan::FindUnit;
+using xmlscan::Token;
+using xmlscan::Unterminated;
 
 XmlToken Incorrect(XmlTokenError error, std::size_t start) { return {XmlTokenKind::Error, error, {}, start, start + 1}; }
 
-XmlToken Unterminated(std::u16string_view kind, std::size_t start, std::size_t textEnd) {
-  return {XmlTokenKind::Error, XmlTokenError::Unterminated, kind, start, textEnd};
-}
-
 // One past the end of `terminator` searched from `from`, or npos.
 std::size_t PastNext(std::u16string_view text, std::u16string_view terminator, std::size_t from) {
-  const std::size_t at = from <= text.size() ? text.find(terminator, from) : npos;
-  return at == npos ? npos : at + terminator.size();
+  for (std::size_t at = FindUnit(text, from, terminator[0]); at < text.size();
+       at = FindUnit(text, at + 1, terminator[0])) {
+    if (text.size() - at >= terminator.size() && text.compare(at, terminator.size(), terminator) == 0)
+      return at + terminator.size();
+  }
+  return npos;
 }
 
 // One past the '>' of a markup declaration (<!ENTITY, <!ATTLIST, <!NOTATION); quoted literals may
@@ -87,34 +86,6 @@ std::size_t PastDoctype(std::u16string_view text, std::size_t i) {
   return npos;
 }
 
-// <a ...> or <a .../>. Quotes count only around attribute values; a '/' that ends an unquoted
-// value belongs to the value, so `<a b=c/>` is not empty.
-XmlToken ReadElementTag(std::u16string_view text, std::size_t pos) {
-  const std::size_t n = text.size();
-  std::size_t i = pos + 1;
-  while (i < n) {
-    const char16_t c = text[i];
-    if (c == u'>') return Token(text[i - 1] == u'/' ? XmlTokenKind::EmptyTag : XmlTokenKind::StartTag, pos, i + 1);
-    if (c != u'=') {
-      ++i;
-      continue;
-    }
-    ++i;
-    while (i < n && IsXmlSpace(text[i])) ++i;
-    if (i == n) break;
-    const char16_t quote = text[i];
-    if (quote == u'"' || quote == u'\'') {
-      const std::size_t close = text.find(quote, i + 1);
-      if (close == npos) break;
-      i = close + 1;
-      continue;
-    }
-    while (i < n && !IsXmlSpace(text[i]) && text[i] != u'>') ++i;
-    if (i < n && text[i] == u'>') return Token(XmlTokenKind::StartTag, pos, i + 1);
-  }
-  return Unterminated(u"Element tag", pos, n);
-}
-
 XmlToken ReadBang(std::u16string_view text, std::size_t pos) {
   const std::size_t n = text.size();
   if (pos + 2 >= n) return Unterminated(u"tag", pos, n);
@@ -142,28 +113,22 @@ XmlToken ReadBang(std::u16string_view text, std::size_t pos) {
 
 }  // namespace
 
-std::size_t FindXmlMarkup(std::u16string_view text, std::size_t pos) {
-  const std::size_t at = pos < text.size() ? text.find(u'<', pos) : npos;
-  return at == npos ? text.size() : at;
-}
+namespace xmlscan {
 
-XmlToken ReadXmlMarkup(std::u16string_view text, std::size_t pos) {
+XmlToken ReadOtherMarkup(std::u16string_view text, std::size_t pos) {
   const std::size_t n = text.size();
   if (pos + 1 >= n) return Unterminated(u"tag", pos, n);
   const char16_t c = text[pos + 1];
-  if (c == u'/') {
-    const std::size_t end = PastNext(text, u">", pos + 2);
-    return end == npos ? Unterminated(u"Element end tag", pos, n) : Token(XmlTokenKind::EndTag, pos, end);
-  }
   if (c == u'?') {
     const std::size_t end = PastNext(text, u"?>", pos + 2);
     return end == npos ? Unterminated(u"Processing instruction", pos, n)
                        : Token(XmlTokenKind::ProcessingInstruction, pos, end);
   }
   if (c == u'!') return ReadBang(text, pos);
-  if (IsNameStart(c)) return ReadElementTag(text, pos);
   return Incorrect(XmlTokenError::TagNameCharacter, pos);
 }
+
+}  // namespace xmlscan
 
 XmlToken NextXmlToken(std::u16string_view text, std::size_t pos) {
   if (pos >= text.size()) return Token(XmlTokenKind::End, text.size(), text.size());
@@ -193,22 +158,6 @@ std::u16string XmlTokenErrorText(const XmlToken& token) {
   out.append(u"Incorrect ").append(what).append(u" at offset ");
   AppendDecimal(out, token.start);
   return out;
-}
-
-bool IsXmlNameEnd(char16_t c) {
-  switch (c) {
-    case u' ': case u'\t': case u'\n': case u'\r':
-    case u'<': case u'>': case u'=': case u'\\': case u'/': case u'?': case u'!': case u'"': case u'\'': case u';':
-      return true;
-    default:
-      return false;
-  }
-}
-
-std::u16string_view XmlNameAt(std::u16string_view text, std::size_t pos) {
-  std::size_t end = pos;
-  while (end < text.size() && !IsXmlNameEnd(text[end])) ++end;
-  return pos < end ? text.substr(pos, end - pos) : std::u16string_view{};
 }
 
 std::u16string_view XmlTagName(std::u16string_view text, std::size_t tagStart) {

@@ -1,6 +1,12 @@
 #include "platform/portable/PortableCodePages.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace platform {
 
@@ -15,44 +21,61 @@ constexpr std::array<char16_t, 32> kWindows1252High{
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-void AppendCodePoint(std::u16string& out, char32_t cp) {
-  if (cp < 0x10000) {
-    out.push_back(static_cast<char16_t>(cp));
-  } else {
-    cp -= 0x10000;
-    out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-  }
-}
-
+// Writes straight into a buffer sized for the worst case (one unit per byte) and widens runs of
+// ASCII sixteen or eight bytes at a time: language files are mostly ASCII.
 std::u16string FromUtf8(std::string_view bytes) {
-  std::u16string out;
-  out.reserve(bytes.size());
-  std::size_t i = 0;
-  while (i < bytes.size()) {
-    const auto b = static_cast<unsigned char>(bytes[i]);
+  std::u16string out(bytes.size(), u'\0');
+  char16_t* o = out.data();
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const auto* const end = p + bytes.size();
+  while (p < end) {
+#if defined(__SSE2__)
+    while (end - p >= 16) {
+      const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+      if (_mm_movemask_epi8(chunk) != 0) break;
+      const __m128i zero = _mm_setzero_si128();
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(o), _mm_unpacklo_epi8(chunk, zero));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(o + 8), _mm_unpackhi_epi8(chunk, zero));
+      o += 16, p += 16;
+    }
+#endif
+    while (end - p >= 8) {
+      std::uint64_t word;
+      std::memcpy(&word, p, 8);
+      if (word & 0x8080808080808080ull) break;
+      for (int k = 0; k < 8; ++k) o[k] = p[k];
+      o += 8, p += 8;
+    }
+    if (p == end) break;
+    const unsigned char b = *p;
     if (b < 0x80) {
-      out.push_back(b);
-      ++i;
+      *o++ = b;
+      ++p;
       continue;
     }
     const int extra = (b & 0xE0) == 0xC0 ? 1 : (b & 0xF0) == 0xE0 ? 2 : (b & 0xF8) == 0xF0 ? 3 : 0;
-    bool valid = extra > 0 && i + extra < bytes.size();
+    bool valid = extra > 0 && end - p > extra;
     char32_t cp = b & (0x3F >> extra);
     for (int k = 1; valid && k <= extra; ++k) {
-      const auto c = static_cast<unsigned char>(bytes[i + k]);
-      valid = (c & 0xC0) == 0x80;
-      cp = (cp << 6) | (c & 0x3F);
+      valid = (p[k] & 0xC0) == 0x80;
+      cp = (cp << 6) | (p[k] & 0x3F);
     }
     constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
     if (!valid || cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-      out.push_back(kReplacement);  // one replacement per bad lead byte, then resynchronise
-      ++i;
+      *o++ = kReplacement;  // one replacement per bad lead byte, then resynchronise
+      ++p;
       continue;
     }
-    AppendCodePoint(out, cp);
-    i += extra + 1;
+    if (cp < 0x10000) {
+      *o++ = static_cast<char16_t>(cp);
+    } else {  // four bytes in, two units out: still within the buffer
+      cp -= 0x10000;
+      *o++ = static_cast<char16_t>(0xD800 + (cp >> 10));
+      *o++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+    }
+    p += extra + 1;
   }
+  out.resize(static_cast<std::size_t>(o - out.data()));
   return out;
 }
 
