@@ -22,8 +22,8 @@ class CWnd {
   // The framework object linked to a window, or nullptr for windows no object owns.
   static CWnd* FromHandle(HWND hwnd);
 
-  // Creates the window. Classes registered with StaticWindowProc link the object before WM_NCCREATE;
-  // any other class (system controls) is subclassed as soon as it exists.
+  // Creates the window. Classes registered with StaticWindowProc link the object at WM_NCCREATE, so it
+  // sees WM_CREATE; any other class (system controls) is subclassed as soon as CreateWindowEx returns.
   bool CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, const RECT& rect,
                 HWND parent, UINT id = 0);
   // Links an existing window (a template's control) to this object by subclassing it.
@@ -41,7 +41,7 @@ class CWnd {
   // --- Hooks ---------------------------------------------------------------------------------------------
   // Before creation: adjust styles, register a custom window class. False cancels the creation.
   virtual bool PreCreateWindow(CREATESTRUCTW& cs);
-  // Once the window is linked to this object, before it handles a message (creation and Attach).
+  // When a window becomes this object's (creation, Attach), before the object handles its messages.
   virtual void PreSubclassWindow() {}
   // Messages from the queue reach the target window and each of its parents here before dispatch,
   // in modal runs as well as in the application's loop. True: handled, not dispatched.

@@ -72,6 +72,11 @@ TEST(Resources, AboutItemTextIconVersionAndCommonControls) {
   wchar_t text[64] = {};
   ::LoadStringW(nullptr, IDS_ABOUTBOX, text, 64);
   EXPECT_STREQ(text, L"&About TrelmVantoria...");
+  CDialog main(IDD_OSSELSETTING_DIALOG);
+  ASSERT_TRUE(main.Create());
+  HMENU system = ::GetSystemMenu(main.GetHwnd(), FALSE);
+  ASSERT_NE(system, nullptr) << "the about item goes into the main window's system menu";
+  EXPECT_TRUE(::AppendMenuW(system, MF_STRING, 16, text));
 
   for (int size : {16, 32, 48}) {
     HICON icon = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
