@@ -250,11 +250,11 @@ class HostWindow : public CWnd {
  protected:
   LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
     switch (msg) {
-      case WM_COMMAND:
       case 1280:
       case 1281:
         messages.push_back({msg, wParam, lParam});
         return 0;
+      case WM_COMMAND:  // recorded, then reflected to the control as usual
       case WM_MOUSEMOVE:
         messages.push_back({msg, wParam, lParam});
         break;
