@@ -8,13 +8,14 @@ namespace {
 
 using namespace strings;
 
-constexpr std::array<WarningTexts, 6> kModes{{
+constexpr std::array<WarningTexts, 7> kModes{{
     {kWarningSingle, kWarningSingle1, kWarningSingle2},
     {kWarningResetAll, kWarningAll, kWarningWant2},
     {kWarningReset, kWarningProfile, kWarningWant1},
     {kWarningReset, kWarningLayer, kWarningWant3},
     {kWarningWarning, kWarningSelect, {}},
     {kWarningWarning, kWarningMax, {}},
+    {kWarningWarning, kWarningSave1, kWarningSave2},
 }};
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
 // The questions and notices of the confirmation dialog, by mode: the string-table keys of its title and
-// two lines. An empty section stands for the empty text; a mode outside 0..5 shows no text at all.
+// two lines. An empty section stands for the empty text; any other mode shows no text at all.
 
 #include "strings/StringKeys.h"
 
@@ -17,6 +17,7 @@ inline constexpr int kResetProfile = 2;     // the profile dialog's Reset of one
 inline constexpr int kResetLayer = 3;       // RESET of the layer shown
 inline constexpr int kSelectOneLine = 4;    // notice: adding a pause needs one selected line
 inline constexpr int kMacroFull = 5;        // notice: the macro's event list is full
+inline constexpr int kSaveFailed = 6;       // notice: not every setting reached the registry
 }  // namespace warning_mode
 
 WarningTexts WarningTextsFor(int mode);

@@ -149,6 +149,9 @@ inline constexpr StringKey kWarningLayer{"WARNING", "LAYER"};
 inline constexpr StringKey kWarningWarning{"WARNING", "WARNING"};
 inline constexpr StringKey kWarningSelect{"WARNING", "SELECT"};
 inline constexpr StringKey kWarningMax{"WARNING", "MAX"};
+// The notice shown when the settings could not all be stored.
+inline constexpr StringKey kWarningSave1{"WARNING", "SAVE1"};
+inline constexpr StringKey kWarningSave2{"WARNING", "SAVE2"};
 
 // Every pair, section by section, keys in the order the windows first ask for them.
 inline constexpr StringKey kAllStringKeys[] = {
@@ -172,8 +175,9 @@ inline constexpr StringKey kAllStringKeys[] = {
     kMenuSingleKey, kMenuMouse, kMenuInternet, kMenuOffice, kMenuMedia, kMenuAdditional, kMenuReset,
     kWarningSingle, kWarningSingle1, kWarningSingle2, kWarningResetAll, kWarningAll, kWarningWant1, kWarningWant2,
     kWarningWant3, kWarningReset, kWarningProfile, kWarningLayer, kWarningWarning, kWarningSelect, kWarningMax,
+    kWarningSave1, kWarningSave2,
 };
 inline constexpr std::size_t kStringKeyCount = std::size(kAllStringKeys);
-static_assert(kStringKeyCount == 129);
+static_assert(kStringKeyCount == 131);
 
 }  // namespace strings

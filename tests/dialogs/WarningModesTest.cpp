@@ -22,8 +22,15 @@ TEST(WarningModes, NoticesHaveNoSecondLine) {
   }
 }
 
+TEST(WarningModes, AFailedSaveIsANoticeOfItsOwn) {
+  const auto texts = WarningTextsFor(6);
+  EXPECT_EQ(texts.title.key, "WARNING");
+  EXPECT_EQ(texts.firstLine.key, "SAVE1");
+  EXPECT_EQ(texts.secondLine.key, "SAVE2");
+}
+
 TEST(WarningModes, UnknownModesShowNothing) {
-  for (int mode : {-1, 6, 1000}) {
+  for (int mode : {-1, 7, 1000}) {
     const auto texts = WarningTextsFor(mode);
     EXPECT_TRUE(texts.title.section.empty() && texts.firstLine.section.empty() && texts.secondLine.section.empty());
   }
