@@ -36,6 +36,25 @@ MenuCommand DecodeMenuValue(std::uintptr_t value) {
   return {static_cast<int>(command / 65536u), static_cast<int>(command % 65536u)};
 }
 
+std::optional<std::uint8_t> DirectAssignmentKind(const MenuCommand& command) {
+  using catalogue::Category;
+  switch (static_cast<Category>(command.category)) {
+    case Category::Reset:
+      return store::kind::kNone;
+    case Category::Disable:
+      return store::kind::kDisabled;
+    case Category::Internet:
+    case Category::Office:
+    case Category::Media:
+    case Category::Additional:
+      for (std::uint8_t kind : catalogue::SubmenuKinds(static_cast<Category>(command.category)))
+        if (kind == command.item) return kind;
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
 KeyState KeyStateOf(const store::KeyRecord& record, bool beingEdited) {
   if (beingEdited) return KeyState::BeingEdited;
   return record.FunctionKind != 0 ? KeyState::Assigned : KeyState::Plain;

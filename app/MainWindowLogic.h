@@ -3,6 +3,7 @@
 // opens, what a menu command means, and which looks a key gets.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,11 @@ constexpr std::uint32_t MenuValue(catalogue::Category category, int item) {
 }
 // Category -1 for a value that is no command of ours.
 MenuCommand DecodeMenuValue(std::uintptr_t value);
+
+// The kind a choice writes straight into the key's record: 0 for reset, 10 for disable, a submenu
+// item's kind when it really is an item of that submenu. Nothing for the choices that open an editor
+// or a dialog, and for anything that is not a choice of this menu (a message may come from anywhere).
+std::optional<std::uint8_t> DirectAssignmentKind(const MenuCommand& command);
 
 // The three looks of a key and the images their faces are cut from.
 enum class KeyState { Plain, Assigned, BeingEdited };

@@ -3,6 +3,7 @@
 #include "Resource.h"
 #include "dialogs/DialogPlacement.h"
 #include "framework/DeviceContext.h"
+#include "framework/Gdiplus.h"
 #include "platform/win32/Module.h"
 #include "platform/win32/Text.h"
 #include "skin/ShapedWindow.h"
@@ -100,7 +101,9 @@ void CAboutDlg::OnPaint() {
   skin::PaintOffscreen(m_hWnd, [this](HDC dc, SIZE size) {
     Gdiplus::Graphics graphics(dc);
     if (m_normal) graphics.DrawImage(m_normal.get(), 0, 0, size.cx, size.cy);
-    Gdiplus::Font font(Gdiplus::FontFamily::GenericSansSerif(), 9, Gdiplus::FontStyleRegular, Gdiplus::UnitPoint);
+    const auto family = win::SansSerifFamily();
+    if (!family) return;
+    Gdiplus::Font font(family.get(), 9, Gdiplus::FontStyleRegular, Gdiplus::UnitPoint);
     Gdiplus::SolidBrush grey(Gdiplus::Color(0xFF808080));
     Gdiplus::StringFormat format;
     format.SetAlignment(Gdiplus::StringAlignmentNear);

@@ -1,6 +1,8 @@
 #pragma once
 // GDI+ for the life of a scope. Images are owned by win::GdiplusImage / win::GdiplusBitmap (Handles.h).
 
+#include <memory>
+
 #include "platform/win32/Handles.h"
 
 namespace win {
@@ -18,5 +20,9 @@ class GdiplusSession {
   ULONG_PTR m_token = 0;
   bool m_started = false;
 };
+
+// The generic sans-serif family, or the first installed of a few common ones when the system has no
+// generic one (Wine answers with a family whose fonts are missing, and text drawn with it never shows).
+std::unique_ptr<Gdiplus::FontFamily> SansSerifFamily();
 
 }  // namespace win

@@ -61,6 +61,26 @@ TEST(KeyMenuCommands, ValuesPackCategoryAndItem) {
   }
 }
 
+TEST(KeyMenuCommands, DirectAssignmentsWriteOnlyKindsOfTheirSubmenu) {
+  using catalogue::Category;
+  auto kindOf = [](Category category, int item) {
+    return DirectAssignmentKind(DecodeMenuValue(MenuValue(category, item)));
+  };
+  EXPECT_EQ(kindOf(Category::Media, 39), 39);          // MUTE
+  EXPECT_EQ(kindOf(Category::Internet, 49), 49);       // HOME
+  EXPECT_EQ(kindOf(Category::Office, 77), 77);         // POWERPOINT
+  EXPECT_EQ(kindOf(Category::Additional, 82), 82);     // LOCK_PC
+  EXPECT_EQ(kindOf(Category::Disable, 0), 10);
+  EXPECT_EQ(kindOf(Category::Reset, 0), 0);
+  EXPECT_EQ(kindOf(Category::Media, 49), std::nullopt);   // an internet kind under media
+  EXPECT_EQ(kindOf(Category::Office, 73), std::nullopt);  // no such office function
+  EXPECT_EQ(kindOf(Category::Media, 39 + 65536 * 0 + 256), std::nullopt);
+  EXPECT_EQ(kindOf(Category::SingleKey, 0), std::nullopt);
+  EXPECT_EQ(kindOf(Category::ProfileSwitch, 0), std::nullopt);
+  EXPECT_EQ(DirectAssignmentKind({11, 0}), std::nullopt);
+  EXPECT_EQ(DirectAssignmentKind({-1, 0}), std::nullopt);
+}
+
 TEST(KeyLooks, FollowTheKeyState) {
   store::KeyRecord record{};
   EXPECT_EQ(KeyStateOf(record, false), KeyState::Plain);

@@ -1,0 +1,19 @@
+#pragma once
+// The popup menu a click on a key opens: every kind of function the key can get, with the media,
+// internet, office and window functions in submenus. A choice reaches the owner as message 1281 with
+// (category × 65536) + item in lParam.
+
+#include <memory>
+#include <string_view>
+
+#include "app/KeyLayout.h"
+#include "skin/BmpMenu.h"
+
+namespace app {
+
+// Fills the shared menu entry list, sets the skins and creates the menu with its top-left corner at
+// `origin` (screen coordinates), owned by `owner`.
+std::unique_ptr<skin::CBmpMenu> OpenKeyFunctionMenu(HWND owner, std::u16string_view exeFolder, Point origin,
+                                                    std::uint32_t language);
+
+}  // namespace app

@@ -1,0 +1,95 @@
+#include "app/KeyboardPicture.h"
+
+#include <cstdio>
+
+#include "platform/win32/Text.h"
+
+namespace app {
+
+namespace {
+
+constexpr const wchar_t* kEnterFaceNames[4] = {L"normal", L"over", L"down", L"selected"};
+
+// GDI bitmaps of a layer's images; transparent pixels come out black.
+win::Bitmap ToGdiBitmap(Gdiplus::Bitmap* image) {
+  HBITMAP bitmap = nullptr;
+  if (image && image->GetHBITMAP(Gdiplus::Color(0xFF000000), &bitmap) == Gdiplus::Ok) return win::Bitmap(bitmap);
+  return {};
+}
+
+RECT ToRect(const KeyRect& key) { return {key.left, key.top, key.left + key.width, key.top + key.height}; }
+
+}  // namespace
+
+void KeyboardPicture::Build(HWND parent, int variant, std::u16string exeFolder, const LayerImages& layer0) {
+  m_variant = variant;
+  m_exeFolder = std::move(exeFolder);
+  m_layer = 0;
+  for (int slot = 0; slot < store::kKeyCount; ++slot)
+    m_keys[static_cast<std::size_t>(slot)].Create(ToRect(KeyRectangle(variant, slot)), parent);
+
+  SetEnterFiles(KeyState::Plain);
+  if (m_enter.Create(parent)) {
+    const Point corner = EnterKeyCorner(variant);
+    const RECT shape = m_enter.GetWindowRect();
+    m_enter.MoveWindow(corner.x, corner.y, shape.right - shape.left, shape.bottom - shape.top);
+  }
+  ShowLayer(0, layer0);
+}
+
+void KeyboardPicture::ShowLayer(int layer, const LayerImages& images) {
+  m_layer = layer;
+  for (std::size_t i = 0; i < images.size(); ++i) m_layerBitmaps[i] = ToGdiBitmap(images[i]);
+  for (int slot = 0; slot < store::kKeyCount; ++slot) MarkKey(slot, KeyState::Plain, {});
+}
+
+void KeyboardPicture::MarkKey(int slot, KeyState state, const std::wstring& tooltip) {
+  if (!store::ValidKey(slot)) return;
+  if (slot == store::kEnterKeySlot) {
+    SetEnterFiles(state);
+    if (!tooltip.empty() || m_enter.GetTooltip().IsCreated()) m_enter.SetTooltip(tooltip);
+    m_enter.Invalidate(false);
+    return;
+  }
+  auto& key = m_keys[static_cast<std::size_t>(slot)];
+  SetKeyFaces(slot, state);
+  // An empty text shows nothing: a key that never had a tooltip needs no tooltip window for it.
+  if (!tooltip.empty() || key.GetTooltip().IsCreated()) key.SetTooltip(tooltip);
+  key.Invalidate(false);
+}
+
+void KeyboardPicture::SetKeyFaces(int slot, KeyState state) {
+  const KeyRect rect = KeyRectangle(m_variant, slot);
+  if (rect.empty()) return;
+  const KeyLook look = LookOf(state);
+  auto bitmap = [&](LayerImage image) { return m_layerBitmaps[static_cast<std::size_t>(image)].get(); };
+  m_keys[static_cast<std::size_t>(slot)].SetFaces(bitmap(look.normal), bitmap(look.over), bitmap(look.down),
+                                                 bitmap(LayerImage::Normal), rect.left, rect.top,
+                                                 rect.left + rect.width, rect.top + rect.height);
+}
+
+std::wstring KeyboardPicture::EnterFile(LayerImage image) const {
+  wchar_t name[64];
+  std::swprintf(name, 64, L"skins\\layer%d_enter_%ls.bmp", m_layer + 1, kEnterFaceNames[static_cast<int>(image)]);
+  return win::Wide(m_exeFolder) + name;
+}
+
+void KeyboardPicture::SetEnterFiles(KeyState state) {
+  const KeyLook look = LookOf(state);
+  m_enter.SetFiles(EnterFile(look.normal), EnterFile(look.over), EnterFile(look.down), EnterFile(LayerImage::Normal));
+}
+
+int KeyboardPicture::SlotOf(HWND button) const {
+  if (!button) return -1;
+  if (button == m_enter.GetHwnd()) return store::kEnterKeySlot;
+  for (int slot = 0; slot < store::kKeyCount; ++slot)
+    if (m_keys[static_cast<std::size_t>(slot)].GetHwnd() == button) return slot;
+  return -1;
+}
+
+HWND KeyboardPicture::KeyWindow(int slot) const {
+  if (!store::ValidKey(slot)) return nullptr;
+  return slot == store::kEnterKeySlot ? m_enter.GetHwnd() : m_keys[static_cast<std::size_t>(slot)].GetHwnd();
+}
+
+}  // namespace app

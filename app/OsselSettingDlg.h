@@ -1,0 +1,92 @@
+#pragma once
+// The one top-level window: a borderless, skinned picture of the keyboard for the current profile and
+// the layer shown. It lets the user pick a layer, open the key function menu on any key, reset the layer
+// or everything, and apply (save) or discard. It is the only writer of key records and the only caller
+// of the registry save.
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "app/KeyboardPicture.h"
+#include "framework/Dialog.h"
+#include "platform/Registry.h"
+#include "platform/WindowMessenger.h"
+#include "platform/win32/Handles.h"
+#include "skin/BitmapBtn.h"
+#include "skin/BmpMenu.h"
+#include "skin/SkinImage.h"
+#include "store/SettingsStore.h"
+
+class COsselSettingDlg : public CDialog {
+ public:
+  // The window keeps references to the store and the services; they outlive it.
+  COsselSettingDlg(store::SettingsStore& store, platform::Registry& registry, platform::WindowMessenger& messenger);
+  ~COsselSettingDlg() override;
+
+  // The main window's private messages.
+  static constexpr UINT kMsgMenuChoice = 1281;
+  static constexpr UINT kMsgPanelCloseMenu = 1282;
+  static constexpr UINT kMsgProfileNotification = 1537;
+  static constexpr UINT kSysCommandAbout = 16;
+
+  int LayerShown() const { return m_layerShown; }
+  int KeyBeingEdited() const { return m_keyBeingEdited; }
+  bool IsMenuOpen() const { return m_menu != nullptr; }
+  const app::KeyboardPicture& Keyboard() const { return m_keyboard; }
+  const std::wstring& ProfileLabel() const { return m_buttons[kProfileLabel].caption; }
+
+ protected:
+  BOOL OnInitDialog() override;
+  bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+  bool PreTranslateMessage(MSG& msg) override;
+  LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  void OnPaint() override;
+  void OnDestroy() override;
+  // Enter and Esc never close the window; only its own buttons do.
+  void OnOK() override {}
+  void OnCancel() override { EndDialog(IDCANCEL); }
+
+ private:
+  enum Button {
+    kClose, kManual, kMinimise, kOk, kCancel, kApply, kProfile, kResetProfile, kProfileLabel, kReset,
+    kReference, kLayer1, kLayer2, kLayer3, kButtonCount
+  };
+
+  void LoadSkin();
+  void CreateButtons();
+  void ShowLayer(int layer);
+  void RefreshKeyTooltips();
+  void MarkKey(int slot, bool beingEdited);
+  void RebuildProfileLabel();
+  app::LayerImages ImagesOfLayer(int layer) const;
+
+  void Save();
+  void OpenManual() const;
+  void OpenKeyMenu(int slot);
+  void CloseKeyMenu(bool forgetKey);
+  void RunMenuCommand(LPARAM value);
+  void OnProfileNotification(WPARAM wParam, LPARAM lParam);
+  void OnBackgroundPress(LPARAM point);
+
+  store::SettingsStore& m_store;
+  platform::Registry& m_registry;
+  platform::WindowMessenger& m_messenger;
+
+  std::u16string m_exeFolder;
+  std::array<std::array<win::GdiplusBitmap, 4>, store::kLayerCount> m_layerImages;  // normal, over, down, selected
+  win::GdiplusBitmap m_logoLeft, m_logoRight;
+  skin::SkinBitmap m_mask1, m_mask2;
+  win::Icon m_bigIcon, m_smallIcon;
+  std::wstring m_versionText;
+
+  std::array<skin::CBitmapBtn, kButtonCount> m_buttons;
+  app::KeyboardPicture m_keyboard;
+  std::unique_ptr<skin::CBmpMenu> m_menu;
+
+  int m_layerShown = 0;
+  int m_keyBeingEdited = -1;
+  bool m_panelOut = false;
+  bool m_profileDialogOpen = false;
+  bool m_initialised = false;
+};
