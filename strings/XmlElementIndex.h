@@ -73,12 +73,10 @@ class XmlRecordStore {
     (*this)[0] = XmlElementRecord{};
   }
   // Adds a record and returns its index; grows to one and a half times when full. 0 when no
-  // further index can be given.
-  ElementIndex Append(const XmlElementRecord& record = XmlElementRecord{}) {
+  // further index can be given. The new record's fields are unset: the caller writes every one.
+  ElementIndex AppendUnfilled() {
     if (m_count == m_capacity && !GrowByHalf()) return 0;
-    const ElementIndex index = m_count++;
-    (*this)[index] = record;
-    return index;
+    return m_count++;
   }
 
   std::uint32_t Count() const { return m_count; }

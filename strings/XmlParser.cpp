@@ -16,11 +16,17 @@ class IndexBuilder {
 
   XmlParseOutcome Run() {
     m_records.Reset(static_cast<std::uint32_t>(m_text.size() / 64 + 8));
+    m_open.reserve(32);
     const std::size_t n = m_text.size();
     std::size_t pos = 0;
     while (pos < n) {
       const std::size_t lt = FindXmlMarkup(m_text, pos);
       if (lt == n) break;
+      if (const std::size_t end = QuickClose(lt)) {
+        Close(m_open.size() - 1, lt, end);
+        pos = end;
+        continue;
+      }
       const XmlToken token = ReadXmlMarkup(m_text, lt);
       if (token.kind == XmlTokenKind::Error) {
         Error(XmlTokenErrorText(token), Innermost());
@@ -70,47 +76,53 @@ class IndexBuilder {
     const ElementIndex parent = Innermost();
     const auto start = static_cast<std::uint32_t>(token.start);
     const auto tagLength = static_cast<std::uint32_t>(token.end - token.start);
-    XmlElementRecord record{};
-    record.start = start;
-    record.length = tagLength;
-    record.SetStartTagLength(tagLength);
-    record.SetDepth(static_cast<std::uint32_t>(m_open.size() + 1));
-    record.parent = parent;
-    if (token.kind == XmlTokenKind::EmptyTag) record.Set(XmlElementRecord::kEmpty);
-    const ElementIndex index = m_records.Append(record);
+    const ElementIndex index = m_records.AppendUnfilled();
     if (index == 0) {
       Error(u"Too many elements", parent);
       return false;
     }
+    // Each field written once, straight into its place.
+    XmlElementRecord& record = At(index);
+    record.start = start;
+    record.length = tagLength;
+    record.tagLengths = 0;
+    record.SetStartTagLength(tagLength);
+    record.depthFlags = 0;
+    record.SetDepth(static_cast<std::uint32_t>(m_open.size() + 1));
+    if (token.kind == XmlTokenKind::EmptyTag) record.Set(XmlElementRecord::kEmpty);
+    record.parent = parent;
+    record.firstChild = 0;
+    record.nextSibling = 0;
     XmlElementRecord& parentRecord = At(parent);
     if (parentRecord.firstChild == 0) {
       parentRecord.firstChild = index;
-      At(index).previousSibling = index;
+      record.previousSibling = index;
     } else {
       XmlElementRecord& first = At(parentRecord.firstChild);
       const ElementIndex last = first.previousSibling;
       At(last).nextSibling = index;
-      At(index).previousSibling = last;
+      record.previousSibling = last;
       first.previousSibling = index;
     }
     if (token.kind != XmlTokenKind::EmptyTag) m_open.push_back({index, start, tagLength});
     return true;
   }
 
-  // Whether the end tag at `pos` names the innermost open element: the usual case, checked first
-  // and in place. Both tags end in '>', a name end, so neither walk leaves its tag.
-  bool ClosesInnermost(std::size_t pos) const {
-    if (m_open.empty()) return false;
-    const char16_t* open = m_text.data() + m_open.back().start + 1;
-    const char16_t* end = m_text.data() + pos + 2;
-    for (;; ++open, ++end) {
-      if (IsXmlNameEnd(*open)) return IsXmlNameEnd(*end);
-      if (m_ignoreCase ? AsciiLower(*open) != AsciiLower(*end) : *open != *end) return false;
+  // The usual case, read in one step: markup at `pos` that is `</name>` for the innermost open
+  // element. Returns one past its '>', or 0. The open start tag ends in '>', a name end, so the
+  // walk through its name stays inside it.
+  std::size_t QuickClose(std::size_t pos) const {
+    const std::size_t n = m_text.size();
+    if (m_open.empty() || pos + 1 >= n || m_text[pos + 1] != u'/') return 0;
+    const char16_t* t = m_text.data();
+    for (std::size_t a = m_open.back().start + 1, b = pos + 2; b < n; ++a, ++b) {
+      if (IsXmlNameEnd(t[a])) return t[b] == u'>' ? b + 1 : 0;
+      if (m_ignoreCase ? AsciiLower(t[a]) != AsciiLower(t[b]) : t[a] != t[b]) return 0;
     }
+    return 0;
   }
 
   void EndElement(const XmlToken& token) {
-    if (ClosesInnermost(token.start)) return Close(m_open.size() - 1, token);
     const std::u16string_view name = XmlTagName(m_text, token.start);
     std::size_t k = m_open.size();
     while (k > 0 && !SameName(NameOf(m_open[k - 1]), name)) --k;
@@ -132,13 +144,14 @@ class IndexBuilder {
       Error(std::move(error), inner);
       CloseNotEnded(match + 1);
     }
-    Close(match, token);
+    Close(match, token.start, token.end);
   }
 
-  void Close(std::size_t open, const XmlToken& endTag) {
+  // Ends the open element m_open[open], the innermost one, with the end tag [start, end).
+  void Close(std::size_t open, std::size_t start, std::size_t end) {
     XmlElementRecord& record = At(m_open[open].index);
-    record.length = static_cast<std::uint32_t>(endTag.end - record.start);
-    record.SetEndTagLength(static_cast<std::uint32_t>(endTag.end - endTag.start));
+    record.length = static_cast<std::uint32_t>(end - record.start);
+    record.SetEndTagLength(static_cast<std::uint32_t>(end - start));
     m_open.pop_back();
   }
 

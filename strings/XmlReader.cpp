@@ -122,12 +122,14 @@ bool CXmlReader::ParseDocument() {
     SetParseError(u"File too large");
     return false;
   }
+  if (m_text.empty()) {
+    SetParseError(u"Empty document");
+    return false;
+  }
   const XmlParseOutcome outcome = BuildXmlIndex(m_text, m_elements, m_caseInsensitive);
   if (outcome.hadError) SetParseError(outcome.firstError);
   const ElementIndex root = m_elements[0].firstChild;
-  if (m_text.empty())
-    SetParseError(u"Empty document");
-  else if (root == 0)
+  if (root == 0)
     SetParseError(u"No root element");
   else if (m_elements[root].nextSibling != 0)
     SetParseError(u"Root element has sibling");

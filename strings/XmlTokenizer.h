@@ -136,16 +136,32 @@ inline std::size_t FindUnit(std::u16string_view text, std::size_t pos, char16_t 
   return static_cast<std::size_t>(p - text.data());
 }
 
+// Offset of the first `a` or `b` at or after `pos`, or text.size().
+inline std::size_t FindEither(std::u16string_view text, std::size_t pos, char16_t a, char16_t b) {
+  const char16_t* p = text.data() + pos;
+  const char16_t* const end = text.data() + text.size();
+#if defined(__SSE2__)
+  const __m128i first = _mm_set1_epi16(static_cast<short>(a)), second = _mm_set1_epi16(static_cast<short>(b));
+  while (end - p >= 8) {
+    const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const int mask = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi16(units, first), _mm_cmpeq_epi16(units, second)));
+    if (mask != 0) return static_cast<std::size_t>(p - text.data()) + static_cast<std::size_t>(__builtin_ctz(mask)) / 2;
+    p += 8;
+  }
+#endif
+  while (p < end && *p != a && *p != b) ++p;
+  return static_cast<std::size_t>(p - text.data());
+}
+
 // <a ...> or <a .../>. Quotes count only around attribute values; a '/' that ends an unquoted
 // value belongs to the value, so `<a b=c/>` is not empty.
 inline XmlToken ReadElementTag(std::u16string_view text, std::size_t pos) {
   const std::size_t n = text.size();
   const char16_t* t = text.data();
   // Most tags hold no attribute: then the first '>' ends them.
-  const std::size_t gt = FindUnit(text, pos + 1, u'>');
-  if (FindUnit(text.substr(0, gt), pos + 1, u'=') == gt)
-    return gt < n ? Token(t[gt - 1] == u'/' ? XmlTokenKind::EmptyTag : XmlTokenKind::StartTag, pos, gt + 1)
-                  : Unterminated(u"Element tag", pos, n);
+  const std::size_t stop = FindEither(text, pos + 1, u'>', u'=');
+  if (stop == n) return Unterminated(u"Element tag", pos, n);
+  if (t[stop] == u'>') return Token(t[stop - 1] == u'/' ? XmlTokenKind::EmptyTag : XmlTokenKind::StartTag, pos, stop + 1);
   std::size_t i = pos + 1;
   while (i < n) {
     const char16_t c = t[i];

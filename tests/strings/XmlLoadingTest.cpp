@@ -63,6 +63,17 @@ TEST(XmlLoading, EveryEncodingYieldsTheSameText) {
   for (const auto& f : files) EXPECT_EQ(TextOfK(f.bytes), text) << f.name;
 }
 
+#ifdef _WIN32
+// The portable converter knows only a few code pages; Windows converts every installed one.
+TEST(XmlLoading, DeclaredCodePagesConvertThroughWindows) {
+  EXPECT_EQ(TextOfK("<?xml version=\"1.0\" encoding=\"shift_jis\"?><r><k>\x93\xFA\x96\x7B</k></r>"), u"\u65E5\u672C");
+  EXPECT_EQ(TextOfK("<?xml version='1.0' encoding='koi8-r'?><r><k>\xF0\xD2\xC9\xD7\xC5\xD4</k></r>"),
+            u"\u041F\u0440\u0438\u0432\u0435\u0442");
+  EXPECT_EQ(TextOfK("<?xml version='1.0' encoding='iso-8859-7'?><r><k>\xC5\xEB\xEB\xDC\xE4\xE1</k></r>"),
+            u"\u0395\u03BB\u03BB\u03AC\u03B4\u03B1");
+}
+#endif
+
 TEST(XmlLoading, CharactersBeyondTheBasicPlane) {
   EXPECT_EQ(TextOfK("\xFF\xFE\0\0"s + Utf32Bytes(U"<r><k>\U0001F600</k></r>")), u"\U0001F600");
   EXPECT_EQ(TextOfK("\xFF\xFE" + Utf16Bytes(u"<r><k>\U0001F600</k></r>", false)), u"\U0001F600");

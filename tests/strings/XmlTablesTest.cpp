@@ -14,13 +14,20 @@ namespace {
 
 std::u16string Widen(std::string_view s) { return WidenAscii(s); }
 
+std::u16string Reference(std::string_view name) {
+  std::u16string reference(1, u'&');
+  reference += Widen(name);
+  reference += u';';
+  return reference;
+}
+
 TEST(XmlEntityTable, EveryHtml4NameAndAposDecodes) {
   ASSERT_EQ(std::size(kExpectedEntities), kEntityCount);
   ASSERT_EQ(EntityRows().size(), kEntityCount);
   for (const ExpectedEntity& e : kExpectedEntities) {
     std::u16string expected;
     AppendCodePoint(expected, e.codePoint);
-    EXPECT_EQ(DecodeEntities(u"&" + Widen(e.name) + u";"), expected) << e.name;
+    EXPECT_EQ(DecodeEntities(Reference(e.name)), expected) << e.name;
   }
 }
 
