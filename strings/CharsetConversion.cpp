@@ -25,24 +25,6 @@ void AppendUnit(std::string& out, char32_t cp) {
   for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>((cp >> shift) & 0xFF));
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out.push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
-}
-
 }  // namespace
 
 std::u16string Utf32ToUtf16(std::string_view bytes) {
@@ -54,16 +36,6 @@ std::u16string Utf32ToUtf16(std::string_view bytes) {
     AppendCodePoint(out, IsCharacter(cp) ? cp : kReplacement);
   }
   if (i < bytes.size()) out.push_back(static_cast<char16_t>(kReplacement));
-  return out;
-}
-
-std::string Utf32ToUtf8(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size() / 4);
-  for (std::size_t i = 0; i + 4 <= bytes.size(); i += 4) {
-    const char32_t cp = UnitAt(bytes, i);
-    AppendUtf8(out, IsCharacter(cp) ? cp : U'?');
-  }
   return out;
 }
 
@@ -120,7 +92,6 @@ std::optional<std::string> Utf16ToCodePage(unsigned codePage, std::u16string_vie
 std::optional<std::string> ConvertCodePage(unsigned from, unsigned to, std::string_view bytes,
                                            const platform::CodePages& codePages) {
   if (from == to) return std::string(bytes);
-  if (from == kUtf32CodePage && to == kUtf8CodePage) return Utf32ToUtf8(bytes);
   if (from == kUtf8CodePage && to == kUtf32CodePage) return Utf8ToUtf32(bytes);
   const auto wide = CodePageToUtf16(from, bytes, codePages);
   if (!wide) return std::nullopt;

@@ -13,8 +13,6 @@ namespace strings {
 // Each 32-bit unit becomes one UTF-16 unit or a surrogate pair; a unit that is no character (a
 // surrogate, beyond U+10FFFF) and a cut-off last unit become U+FFFD.
 std::u16string Utf32ToUtf16(std::string_view bytes);
-// Each 32-bit unit becomes 1 to 4 UTF-8 bytes; a unit that is no character becomes "?".
-std::string Utf32ToUtf8(std::string_view bytes);
 // UTF-8 to 32-bit units; each invalid sequence becomes "?".
 std::string Utf8ToUtf32(std::string_view bytes);
 // UTF-16 to 32-bit units; an unpaired surrogate becomes "?".
@@ -26,7 +24,8 @@ std::optional<std::u16string> CodePageToUtf16(unsigned codePage, std::string_vie
 // UTF-16 to bytes in `codePage` (or kUtf32CodePage).
 std::optional<std::string> Utf16ToCodePage(unsigned codePage, std::u16string_view text,
                                            const platform::CodePages& codePages);
-// Between two code pages, through UTF-16 (UTF-8 and UTF-32 directly).
+// Between two code pages, through UTF-16 (UTF-8 to UTF-32 directly, where an invalid sequence
+// becomes "?").
 std::optional<std::string> ConvertCodePage(unsigned from, unsigned to, std::string_view bytes,
                                            const platform::CodePages& codePages);
 

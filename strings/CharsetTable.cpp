@@ -1,8 +1,6 @@
 #include "strings/CharsetTable.h"
 
-#include <array>
-#include <cstdint>
-
+#include "strings/XmlNameTable.h"
 #include "strings/XmlTokenizer.h"
 
 namespace strings {
@@ -83,26 +81,7 @@ constexpr CharsetRow kCharsets[] = {
 };
 static_assert(std::size(kCharsets) == kCharsetCount);
 
-struct Buckets {
-  std::array<std::int16_t, kCharsetBuckets> head{};
-  std::array<std::int16_t, kCharsetCount> next{};
-};
-
-// Buckets keyed by the sum of the lower-cased name's characters; chains keep table order.
-constexpr Buckets BuildBuckets() {
-  Buckets b;
-  b.head.fill(-1);
-  b.next.fill(-1);
-  for (std::size_t i = kCharsetCount; i-- > 0;) {
-    std::size_t sum = 0;
-    for (char c : kCharsets[i].name) sum += static_cast<unsigned char>(c);
-    b.next[i] = b.head[sum % kCharsetBuckets];
-    b.head[sum % kCharsetBuckets] = static_cast<std::int16_t>(i);
-  }
-  return b;
-}
-
-constexpr Buckets kBuckets = BuildBuckets();
+constexpr NameTable<kCharsetCount, kCharsetBuckets> kTable(kCharsets);
 
 constexpr bool IsLowerCase(std::string_view name) {
   for (char c : name)
@@ -115,7 +94,7 @@ constexpr bool AllLowerCase() {
     if (!IsLowerCase(row.name)) return false;
   return true;
 }
-static_assert(AllLowerCase(), "lookups fold the requested name only");
+static_assert(AllLowerCase(), "charset names are kept in lower case");
 
 }  // namespace
 
@@ -123,19 +102,15 @@ std::span<const CharsetRow> CharsetRows() { return kCharsets; }
 
 unsigned CodePageOfCharset(std::u16string_view name) {
   if (AsciiEqualIgnoringCase(name, u"UTF-32")) return kUtf32CodePage;
-  std::size_t sum = 0;
-  for (char16_t c : name) {
-    if (c >= 0x80) return 0;
-    sum += AsciiLower(c);
-  }
-  for (int i = kBuckets.head[sum % kCharsetBuckets]; i >= 0; i = kBuckets.next[i]) {
-    const std::string_view row = kCharsets[i].name;
-    if (row.size() != name.size()) continue;
-    bool same = true;
-    for (std::size_t k = 0; same && k < row.size(); ++k) same = static_cast<char16_t>(row[k]) == AsciiLower(name[k]);
-    if (same) return kCharsets[i].codePage;
-  }
-  return 0;
+  const auto bucket = NameBucketOf<kCharsetBuckets>(name);
+  if (!bucket) return 0;
+  unsigned codePage = 0;
+  kTable.ForEachInBucket(*bucket, [&](std::size_t i) {
+    if (!SameNameIgnoringCase(kCharsets[i].name, name)) return false;
+    codePage = kCharsets[i].codePage;
+    return true;
+  });
+  return codePage;
 }
 
 }  // namespace strings

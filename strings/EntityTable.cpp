@@ -1,10 +1,7 @@
 #include "strings/EntityTable.h"
 
-#include <array>
-#include <cstdint>
-
+#include "strings/XmlNameTable.h"
 #include "strings/XmlText.h"
-#include "strings/XmlTokenizer.h"
 
 namespace strings {
 
@@ -63,38 +60,7 @@ constexpr EntityRow kEntities[] = {
 };
 static_assert(std::size(kEntities) == kEntityCount);
 
-// Buckets keyed by the sum of the lower-cased name's characters; chains keep table order.
-struct Buckets {
-  std::array<std::int16_t, kEntityBuckets> head{};
-  std::array<std::int16_t, kEntityCount> next{};
-};
-
-constexpr std::size_t BucketOf(std::string_view name) {
-  std::size_t sum = 0;
-  for (char c : name) sum += static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-  return sum % kEntityBuckets;
-}
-
-constexpr Buckets BuildBuckets() {
-  Buckets b;
-  b.head.fill(-1);
-  b.next.fill(-1);
-  for (std::size_t i = kEntityCount; i-- > 0;) {
-    const std::size_t bucket = BucketOf(kEntities[i].name);
-    b.next[i] = b.head[bucket];
-    b.head[bucket] = static_cast<std::int16_t>(i);
-  }
-  return b;
-}
-
-constexpr Buckets kBuckets = BuildBuckets();
-
-bool SameIgnoringCase(std::string_view row, std::u16string_view name) {
-  if (row.size() != name.size()) return false;
-  for (std::size_t i = 0; i < row.size(); ++i)
-    if (AsciiLower(static_cast<char16_t>(row[i])) != AsciiLower(name[i])) return false;
-  return true;
-}
+constexpr NameTable<kEntityCount, kEntityBuckets> kTable(kEntities);
 
 bool Same(std::string_view row, std::u16string_view name) {
   if (row.size() != name.size()) return false;
@@ -143,20 +109,22 @@ char32_t Resolve(std::u16string_view folded, std::u16string_view asWritten) {
 std::span<const EntityRow> EntityRows() { return kEntities; }
 
 char16_t LookUpEntity(std::u16string_view name) {
-  if (name.empty()) return 0;
-  std::size_t sum = 0;
-  for (char16_t c : name) {
-    if (c >= 0x80) return 0;
-    sum += AsciiLower(c);
-  }
-  int fallback = -1;
-  for (int i = kBuckets.head[sum % kEntityBuckets]; i >= 0; i = kBuckets.next[i]) {
+  const auto bucket = NameBucketOf<kEntityBuckets>(name);
+  if (!bucket) return 0;
+  const EntityRow* exact = nullptr;
+  const EntityRow* fallback = nullptr;
+  kTable.ForEachInBucket(*bucket, [&](std::size_t i) {
     const EntityRow& row = kEntities[i];
-    if (!SameIgnoringCase(row.name, name)) continue;
-    if (Same(row.name, name)) return row.codePoint;
-    if (fallback < 0 || AllLowerCase(kEntities[fallback].name)) fallback = i;
-  }
-  return fallback < 0 ? 0 : kEntities[fallback].codePoint;
+    if (!SameNameIgnoringCase(row.name, name)) return false;
+    if (Same(row.name, name)) {
+      exact = &row;
+      return true;
+    }
+    if (fallback == nullptr || AllLowerCase(fallback->name)) fallback = &row;
+    return false;
+  });
+  const EntityRow* found = exact != nullptr ? exact : fallback;
+  return found != nullptr ? found->codePoint : 0;
 }
 
 void AppendDecodedEntities(std::u16string& out, std::u16string_view text) {
