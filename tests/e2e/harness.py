@@ -1,0 +1,170 @@
+"""Drives the installed program under Wine on an X display, as a user would: real clicks and key presses
+with xdotool, screenshots with ImageMagick, and the registry read back with Wine's own reg tool.
+
+The main window sits at (0, 0) and has no frame, so window coordinates are screen coordinates."""
+import os
+import re
+import shutil
+import subprocess
+import tempfile
+import time
+import xml.etree.ElementTree as ElementTree
+
+WINE = '/usr/lib/wine/wine64'
+WINESERVER = '/usr/lib/wine/wineserver'
+SETTINGS_KEY = r'HKEY_CURRENT_USER\Software\Dadezorevuru\Setting'
+RECORD_SIZE = 1592
+
+
+def windows_path(path):
+    return 'Z:' + os.path.abspath(path).replace('/', '\\')
+
+
+def main_window_title(dist):
+    root = ElementTree.parse(os.path.join(dist, 'Strings.xml')).getroot()
+    return root.find('MAIN').find('NAME').text
+
+
+def parse_reg_export(text):
+    """Values of a .reg export: {key path: {value name: bytes}} for hex (binary) values."""
+    keys, current, pending = {}, None, ''
+    for raw in text.splitlines():
+        line = pending + raw.strip()
+        pending = ''
+        if line.endswith('\\'):
+            pending = line[:-1]
+            continue
+        if line.startswith('[') and line.endswith(']'):
+            current = keys.setdefault(line[1:-1], {})
+            continue
+        match = re.match(r'^"((?:[^"\\]|\\.)*)"=hex:(.*)$', line)
+        if match and current is not None:
+            data = match.group(2).replace(' ', '')
+            current[match.group(1)] = bytes(int(b, 16) for b in data.split(',') if b)
+    return keys
+
+
+class WineDesktop:
+    """One Wine prefix for a test class, on the X display the test runs under."""
+
+    def __init__(self, dist, companion=None):
+        if not os.environ.get('DISPLAY'):
+            raise RuntimeError('the end-to-end tests need an X display (scripts/wine-session provides one)')
+        self.dist = os.path.abspath(dist)
+        self.companion_exe = companion
+        self.title = main_window_title(self.dist)
+        self.workdir = tempfile.mkdtemp(prefix='trelm-e2e-')
+        self.env = dict(os.environ, WINEPREFIX=os.path.join(self.workdir, 'prefix'), WINEARCH='win64',
+                        WINEDEBUG='-all', WINEDLLOVERRIDES='mscoree,mshtml=')
+        self.processes = []
+        self._quiet([WINESERVER, '-p'])
+        self._quiet([WINE, 'wineboot', '-i'])
+        self._quiet([WINE, 'reg', 'add', r'HKCU\Software\Wine\X11 Driver', '/v', 'Managed', '/d', 'N', '/f'])
+
+    # --- processes -----------------------------------------------------------------------------------------
+    def _quiet(self, command, timeout=120):
+        # Wine's background processes must not hold our pipes, so nothing is captured here.
+        return subprocess.run(command, env=self.env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL, timeout=timeout).returncode
+
+    def spawn(self, arguments, cwd=None):
+        process = subprocess.Popen([WINE] + arguments, env=self.env, cwd=cwd or self.dist, stdin=subprocess.DEVNULL,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.processes.append(process)
+        return process
+
+    def start_program(self):
+        process = self.spawn([os.path.join(self.dist, 'OsselSetting.exe')])
+        self.wait_for_window()
+        time.sleep(1.0)  # let the first paint finish
+        return process
+
+    def windows(self):
+        result = subprocess.run(['xdotool', 'search', '--name', '^%s$' % re.escape(self.title)],
+                                capture_output=True, text=True)
+        return [w for w in result.stdout.split() if w]
+
+    def wait_for_window(self, timeout=30):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            if self.windows():
+                return
+            time.sleep(0.2)
+        raise AssertionError('the main window did not appear')
+
+    def wait_for_exit(self, process, timeout=15):
+        try:
+            return process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def start_companion(self):
+        log = os.path.join(self.workdir, 'companion.log')
+        open(log, 'w').close()
+        self.spawn([self.companion_exe, '--log', windows_path(log)])
+        deadline = time.time() + 20
+        while time.time() < deadline:
+            if subprocess.run(['xdotool', 'search', '--name', '^TrelmKeyboardHelper$'],
+                              capture_output=True).returncode == 0:
+                return log
+            time.sleep(0.2)
+        raise AssertionError('the companion window did not appear')
+
+    def companion(self, *arguments):
+        return self._quiet([WINE, self.companion_exe] + list(arguments))
+
+    def stop_programs(self):
+        for process in self.processes:
+            if process.poll() is None:
+                process.kill()
+                process.wait()
+        self.processes = []
+
+    def close(self):
+        self.stop_programs()
+        self._quiet([WINESERVER, '-k'])
+        shutil.rmtree(self.workdir, ignore_errors=True)
+
+    # --- input and output ----------------------------------------------------------------------------------
+    def click(self, x, y, settle=0.6):
+        subprocess.run(['xdotool', 'mousemove', str(x), str(y)], check=True)
+        time.sleep(0.15)
+        subprocess.run(['xdotool', 'click', '1'], check=True)
+        time.sleep(settle)
+
+    def hover(self, x, y, settle=0.8):
+        subprocess.run(['xdotool', 'mousemove', str(x), str(y)], check=True)
+        time.sleep(settle)
+
+    def key(self, name, settle=0.5):
+        subprocess.run(['xdotool', 'key', name], check=True)
+        time.sleep(settle)
+
+    def screenshot(self, path):
+        subprocess.run(['import', '-window', 'root', path], check=True, capture_output=True)
+        return path
+
+    # --- registry ------------------------------------------------------------------------------------------
+    def registry(self):
+        """Every value under the settings key, as {relative key: {name: bytes}}."""
+        out = os.path.join(self.workdir, 'export.reg')
+        if os.path.exists(out):
+            os.remove(out)
+        self._quiet([WINE, 'reg', 'export', SETTINGS_KEY, windows_path(out), '/y'])
+        if not os.path.exists(out):
+            return {}
+        with open(out, 'rb') as f:
+            raw = f.read()
+        text = raw.decode('utf-16') if raw[:2] in (b'\xff\xfe', b'\xfe\xff') else raw.decode('utf-8', 'replace')
+        values = {}
+        for key, entries in parse_reg_export(text).items():
+            relative = key[len(SETTINGS_KEY):].lstrip('\\')
+            values[relative] = entries
+        return values
+
+    def set_binary(self, subkey, name, data):
+        key = SETTINGS_KEY + ('\\' + subkey if subkey else '')
+        self._quiet([WINE, 'reg', 'add', key, '/v', name, '/t', 'REG_BINARY', '/d', data.hex(), '/f'])
+
+    def clear_settings(self):
+        self._quiet([WINE, 'reg', 'delete', r'HKEY_CURRENT_USER\Software\Dadezorevuru', '/f'])
