@@ -71,6 +71,15 @@ std::vector<RunRect> KeyColourRuns(std::span<const std::uint8_t> file, Bgr keyCo
   return runs;
 }
 
+bool BitmapHeadersFit(std::span<const std::uint8_t> file) {
+  if (file.size() < 2 || file[0] != 'B' || file[1] != 'M') return true;
+  constexpr std::size_t kCoreHeaderSize = 12;  // the oldest information header
+  if (file.size() < kBmpFileHeaderSize + 4) return false;
+  const std::uint64_t infoSize = ReadLe32(file, 14);
+  if (infoSize < kCoreHeaderSize || kBmpFileHeaderSize + infoSize > file.size()) return false;
+  return ReadLe32(file, 10) <= file.size();
+}
+
 std::string_view BmpStatusText(BmpStatus status) {
   switch (status) {
     case BmpStatus::Ok: return "ok";

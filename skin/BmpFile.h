@@ -50,4 +50,8 @@ std::vector<RunRect> KeyColourRuns(std::span<const std::uint8_t> file, Bgr keyCo
 
 std::string_view BmpStatusText(BmpStatus status);
 
+// Whether a file that says it is a bitmap ("BM") holds its headers and starts its pixels inside itself, so
+// a picture decoder is not handed one it would read past the end of. Other files are not judged here.
+bool BitmapHeadersFit(std::span<const std::uint8_t> file);
+
 }  // namespace skin

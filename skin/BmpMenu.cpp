@@ -1,7 +1,5 @@
 #include "skin/BmpMenu.h"
 
-#include <windowsx.h>
-
 #include <vector>
 
 namespace skin {
@@ -73,18 +71,17 @@ LRESULT CBmpMenu::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_MOUSEMOVE:
-      OnMenuMouseMove(lParam);
+      OnMenuMouseMove();
       return 0;
   }
   return CBmpMenuWindow::WindowProc(msg, wParam, lParam);
 }
 
-void CBmpMenu::OnMenuMouseMove(LPARAM lParam) {
-  // Entry buttons forward their moves in screen coordinates; moves over the menu's own background
-  // arrive in its client coordinates.
-  POINT cursor{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  const DWORD now = ::GetMessagePos();
-  if (::WindowFromPoint(POINT{GET_X_LPARAM(now), GET_Y_LPARAM(now)}) == m_hWnd) ::ClientToScreen(m_hWnd, &cursor);
+void CBmpMenu::OnMenuMouseMove() {
+  // Entry buttons forward their moves in screen coordinates, while moves over the menu's own background
+  // arrive in its client coordinates; both name the cursor, so the menu asks where the cursor is.
+  POINT cursor{};
+  ::GetCursorPos(&cursor);
 
   const auto& list = MenuEntryList();
   std::vector<HoverEntry> entries(static_cast<std::size_t>(EntryCount()));

@@ -38,7 +38,7 @@ class CBmpMenu : public CBmpMenuWindow {
   void OnDestroy() override;
 
  private:
-  void OnMenuMouseMove(LPARAM lParam);
+  void OnMenuMouseMove();
   void OpenSubmenu(int position);
   void CloseSubmenu();
 

@@ -23,7 +23,9 @@ int CBmpMenuWindow::EntryOf(HWND button) const {
 
 void CBmpMenuWindow::PlaceAndShow(bool activate) {
   const SIZE size = ImageSize();
-  SetWindowPos(HWND_TOP, x, y, size.cx, size.cy, SWP_SHOWWINDOW | (activate ? 0 : SWP_NOACTIVATE));
+  // A popup menu stays above every other window while it is open (the owners close it when the program
+  // loses the activation). Merely owned, it can fall behind its owner's owner when a submenu closes.
+  SetWindowPos(HWND_TOPMOST, x, y, size.cx, size.cy, SWP_SHOWWINDOW | (activate ? 0 : SWP_NOACTIVATE));
 }
 
 void CBmpMenuWindow::CreateEntries(const BmpMenuList& list, const std::vector<Rect>& rects,

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/DeviceContext.h"
+#include "skin/BmpFile.h"
 
 namespace skin {
 namespace {
@@ -23,7 +24,8 @@ IStream* FileStream(const wchar_t* path, DWORD& size) {
   void* bytes = ::GlobalLock(block.get());
   if (!bytes) return nullptr;
   DWORD read = 0;
-  const bool complete = ::ReadFile(file.get(), bytes, size, &read, nullptr) && read == size;
+  const bool complete = ::ReadFile(file.get(), bytes, size, &read, nullptr) && read == size &&
+                        BitmapHeadersFit({static_cast<const std::uint8_t*>(bytes), size});
   ::GlobalUnlock(block.get());
   if (!complete) return nullptr;
 

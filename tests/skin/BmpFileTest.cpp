@@ -91,5 +91,26 @@ TEST(ReadBmpLayout, LayoutOfAGoodFile) {
   EXPECT_EQ(KeyColourRuns(v5, kKey), kPictureRuns);
 }
 
+TEST(BitmapHeadersFit, OnlyBitmapsWhoseHeadersAndPixelStartLieInsideTheFile) {
+  const auto good = Good();
+  EXPECT_TRUE(BitmapHeadersFit(good));
+  auto cut = good;
+  cut.resize(20);
+  EXPECT_FALSE(BitmapHeadersFit(cut));
+  auto bigHeader = good;
+  Put32(bigHeader, 14, 4000);
+  EXPECT_FALSE(BitmapHeadersFit(bigHeader));
+  auto farPixels = good;
+  Put32(farPixels, 10, static_cast<std::uint32_t>(good.size()) + 1);
+  EXPECT_FALSE(BitmapHeadersFit(farPixels));
+  auto core = good;
+  Put32(core, 14, 12);  // a core header is still a bitmap the decoder reads
+  EXPECT_TRUE(BitmapHeadersFit(core));
+  // Not a bitmap: left to the decoder.
+  const std::vector<std::uint8_t> jpeg = {0xFF, 0xD8, 0xFF, 0xE0};
+  EXPECT_TRUE(BitmapHeadersFit(jpeg));
+  EXPECT_TRUE(BitmapHeadersFit({}));
+}
+
 }  // namespace
 }  // namespace skin
