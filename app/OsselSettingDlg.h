@@ -30,11 +30,18 @@ class COsselSettingDlg : public CDialog {
   static constexpr UINT kMsgProfileNotification = 1537;
   static constexpr UINT kSysCommandAbout = 16;
 
+  // The window's own buttons, in the order they are created.
+  enum Button {
+    kClose, kManual, kMinimise, kOk, kCancel, kApply, kProfile, kResetProfile, kProfileLabel, kReset,
+    kReference, kLayer1, kLayer2, kLayer3, kButtonCount
+  };
+  const skin::CBitmapBtn& GetButton(Button button) const { return m_buttons[static_cast<std::size_t>(button)]; }
+  const std::wstring& ProfileLabel() const { return m_buttons[kProfileLabel].caption; }
+
   int LayerShown() const { return m_layerShown; }
   int KeyBeingEdited() const { return m_keyBeingEdited; }
   bool IsMenuOpen() const { return m_menu != nullptr; }
   const app::KeyboardPicture& Keyboard() const { return m_keyboard; }
-  const std::wstring& ProfileLabel() const { return m_buttons[kProfileLabel].caption; }
 
  protected:
   BOOL OnInitDialog() override;
@@ -47,12 +54,8 @@ class COsselSettingDlg : public CDialog {
   void OnOK() override {}
   void OnCancel() override { EndDialog(IDCANCEL); }
 
- private:
-  enum Button {
-    kClose, kManual, kMinimise, kOk, kCancel, kApply, kProfile, kResetProfile, kProfileLabel, kReset,
-    kReference, kLayer1, kLayer2, kLayer3, kButtonCount
-  };
 
+ private:
   void LoadSkin();
   void CreateButtons();
   void ShowLayer(int layer);

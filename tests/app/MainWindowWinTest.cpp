@@ -1,0 +1,243 @@
+// The main window for real under Wine: created from its template with the shipped texts and skin beside
+// the test program, an in-memory registry and a recording companion, and driven by messages and clicks.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "app/OsselSettingDlg.h"
+#include "dialogs/WarningDlg.h"
+#include "framework/Gdiplus.h"
+#include "platform/fake/MemoryRegistry.h"
+#include "platform/fake/RecordingMessenger.h"
+#include "store/Companion.h"
+#include "store/RegistryPersistence.h"
+#include "tests/framework/TestSupport.h"
+
+namespace {
+
+using platform::PostedMessage;
+
+std::vector<std::uint8_t> Record(std::uint8_t kind, std::size_t offset = 0, std::uint8_t value = 0) {
+  std::vector<std::uint8_t> bytes(store::kKeyRecordSize, 0);
+  bytes[0] = kind;
+  if (offset) bytes[offset] = value;
+  return bytes;
+}
+
+class MainWindow : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { gdiplus = new win::GdiplusSession; }
+  static void TearDownTestSuite() { delete gdiplus; }
+
+  void SetUp() override {
+    const auto profile0 = store::ProfileKeyPath(0);
+    registry.Set(profile0, u"Layer0Button000", Record(1, 26, 0x70));  // F1 as a single key
+    registry.Set(profile0, u"Layer0Button001", Record(73));           // a kind with no label
+    registry.Set(profile0, u"Layer1Button002", Record(39));           // Mute, on the second layer
+    messenger.title = store::kCompanionTitle;
+  }
+  void TearDown() override {
+    if (window) window->DestroyWindow();
+    window.reset();
+  }
+
+  void Open() {
+    window = std::make_unique<COsselSettingDlg>(*settings, registry, messenger);
+    ASSERT_TRUE(window->Create(nullptr));
+    window->ShowWindow(SW_SHOWNOACTIVATE);
+    fwtest::PumpFor(50);
+  }
+  void Press(HWND button) { window->SendMessage(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(button)); }
+  void Press(COsselSettingDlg::Button button) { Press(window->GetButton(button).GetHwnd()); }
+  std::wstring Tooltip(int slot) {
+    const auto& key = window->Keyboard().Key(slot);
+    return key.GetTooltip().IsCreated() ? key.GetTooltip().GetToolText(key.GetHwnd()) : std::wstring();
+  }
+  store::KeyRecord& RecordOf(int profile, int layer, int slot) { return *store::FindKeyRecord(*settings, profile, layer, slot); }
+
+  static win::GdiplusSession* gdiplus;
+  platform::MemoryRegistry registry;
+  platform::RecordingMessenger messenger;
+  std::unique_ptr<store::SettingsStore> settings = store::MakeStore();
+  std::unique_ptr<COsselSettingDlg> window;
+};
+win::GdiplusSession* MainWindow::gdiplus = nullptr;
+
+TEST_F(MainWindow, OpensAtTheCornerWithItsTitleAndAnnouncesItself) {
+  Open();
+  const RECT rect = window->GetWindowRect();
+  EXPECT_EQ(rect.left, 0);
+  EXPECT_EQ(rect.top, 0);
+  EXPECT_GT(rect.right, 1054);  // the close button's right edge lies inside
+  EXPECT_EQ(window->GetWindowText(), L"TrelmVantoria Keyboard Settings");
+  ASSERT_FALSE(messenger.posted.empty());
+  EXPECT_EQ(messenger.posted[0],
+            (PostedMessage{1538, reinterpret_cast<std::uintptr_t>(window->GetHwnd()), 0}));
+  EXPECT_TRUE(registry.writes().empty());  // loading writes nothing
+  EXPECT_EQ(window->ProfileLabel(), L"Profile 01    ");
+}
+
+TEST_F(MainWindow, AssignedKeysOfTheLayerShownCarryTheirLabels) {
+  Open();
+  EXPECT_EQ(window->LayerShown(), 0);
+  EXPECT_EQ(Tooltip(0), L"F1");
+  EXPECT_EQ(Tooltip(1), L"");  // kind 73 is marked but has no text
+  EXPECT_EQ(Tooltip(2), L"");
+  EXPECT_EQ(window->GetButton(COsselSettingDlg::kLayer1).checked, 1);
+
+  Press(COsselSettingDlg::kLayer2);
+  EXPECT_EQ(window->LayerShown(), 1);
+  EXPECT_EQ(window->GetButton(COsselSettingDlg::kLayer1).checked, 0);
+  EXPECT_EQ(window->GetButton(COsselSettingDlg::kLayer2).checked, 1);
+  EXPECT_EQ(settings->profiles[0].Keymap, 1u);
+  EXPECT_EQ(Tooltip(0), L"");
+  EXPECT_EQ(Tooltip(2), L"Mute");
+}
+
+TEST_F(MainWindow, AMenuChoiceWritesTheRecordButSavesNothing) {
+  Open();
+  const HWND key10 = window->Keyboard().KeyWindow(10);
+  Press(key10);
+  ASSERT_TRUE(window->IsMenuOpen());
+  EXPECT_EQ(window->KeyBeingEdited(), 10);
+
+  window->SendMessage(COsselSettingDlg::kMsgMenuChoice, 5 * 65536 + 4, 6 * 65536 + 39);  // MEDIA, MUTE
+  EXPECT_FALSE(window->IsMenuOpen());
+  EXPECT_EQ(window->KeyBeingEdited(), -1);
+  const store::KeyRecord& record = RecordOf(0, 0, 10);
+  EXPECT_EQ(record.FunctionKind, 39);
+  EXPECT_TRUE(std::all_of(record.bytes + 1, record.bytes + store::kKeyRecordSize, [](auto b) { return b == 0; }));
+  EXPECT_EQ(Tooltip(10), L"Mute");
+  EXPECT_TRUE(registry.writes().empty());
+
+  Press(COsselSettingDlg::kApply);
+  EXPECT_EQ(registry.writes().size(), 3379u);
+  EXPECT_EQ(messenger.posted.back(), (PostedMessage{1537, 7, 0}));
+}
+
+TEST_F(MainWindow, ChoicesThatAreNotOfThisMenuChangeNothing) {
+  Open();
+  Press(window->Keyboard().KeyWindow(0));
+  window->SendMessage(COsselSettingDlg::kMsgMenuChoice, 0, 6 * 65536 + 49);  // an internet kind under media
+  EXPECT_EQ(RecordOf(0, 0, 0).FunctionKind, 1);
+  EXPECT_EQ(window->KeyBeingEdited(), -1);
+  window->SendMessage(COsselSettingDlg::kMsgMenuChoice, 0, 10 * 65536);  // no key is being edited now
+  EXPECT_EQ(RecordOf(0, 0, 0).FunctionKind, 1);
+}
+
+TEST_F(MainWindow, ResetAndDisableFromTheMenuAndTheEnterKeyLooks) {
+  Open();
+  Press(window->Keyboard().KeyWindow(0));
+  window->SendMessage(COsselSettingDlg::kMsgMenuChoice, 9 * 65536, 0);  // RESET
+  EXPECT_EQ(RecordOf(0, 0, 0).FunctionKind, 0);
+  EXPECT_EQ(Tooltip(0), L"");
+
+  const auto& enter = window->Keyboard().EnterKey();
+  Press(enter.GetHwnd());
+  EXPECT_EQ(window->KeyBeingEdited(), 51);
+  EXPECT_NE(enter.GetFile(0).find(L"layer1_enter_down.bmp"), std::wstring::npos) << "pressed while edited";
+  window->SendMessage(COsselSettingDlg::kMsgMenuChoice, 10 * 65536, 10 * 65536);  // DISABLE
+  EXPECT_EQ(RecordOf(0, 0, 51).FunctionKind, 10);
+  EXPECT_NE(enter.GetFile(0).find(L"layer1_enter_selected.bmp"), std::wstring::npos);
+  Press(COsselSettingDlg::kLayer3);
+  EXPECT_NE(enter.GetFile(0).find(L"layer3_enter_normal.bmp"), std::wstring::npos);
+}
+
+TEST_F(MainWindow, OpeningASecondMenuReturnsTheFirstKey) {
+  Open();
+  Press(window->Keyboard().KeyWindow(3));
+  Press(window->Keyboard().KeyWindow(4));
+  EXPECT_EQ(window->KeyBeingEdited(), 4);
+  EXPECT_TRUE(window->IsMenuOpen());
+  window->SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(1000, 150));  // the background closes it
+  EXPECT_FALSE(window->IsMenuOpen());
+  EXPECT_EQ(window->KeyBeingEdited(), -1);
+}
+
+TEST_F(MainWindow, TheCompanionSwitchesProfileAndLayerWithoutASave) {
+  Open();
+  window->SendMessage(COsselSettingDlg::kMsgProfileNotification, 3, 1);
+  EXPECT_EQ(settings->header.ProfileCurrent, 3u);
+  EXPECT_EQ(window->LayerShown(), 1);
+  EXPECT_EQ(settings->profiles[3].Keymap, 1u);
+  EXPECT_EQ(window->ProfileLabel(), L"Profile 04    ");
+
+  window->SendMessage(COsselSettingDlg::kMsgProfileNotification, 12, static_cast<LPARAM>(-1));
+  EXPECT_EQ(settings->header.ProfileCurrent, 3u);
+  EXPECT_EQ(window->LayerShown(), 1);
+  window->SendMessage(COsselSettingDlg::kMsgProfileNotification, 0, 7);  // no such layer
+  EXPECT_EQ(settings->header.ProfileCurrent, 0u);
+  EXPECT_EQ(window->LayerShown(), 0);
+  EXPECT_TRUE(registry.writes().empty());
+}
+
+// Answers the confirmation dialog that a command opens, from inside its modal run.
+struct WarningAnswer {
+  static inline int answer = IDCANCEL;
+  static inline std::wstring seenFirstLine;
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    const HWND dialog = ::GetActiveWindow();
+    if (auto* warning = dynamic_cast<CWarningDlg*>(CWnd::FromHandle(dialog))) {
+      seenFirstLine = warning->GetFirstLine();
+      ::KillTimer(nullptr, id);
+      ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(answer == IDOK ? warning->GetOkButton() : warning->GetCancelButton()));
+    }
+  }
+  static UINT_PTR Arm(int result) {
+    answer = result;
+    seenFirstLine.clear();
+    return ::SetTimer(nullptr, 0, 50, &OnTimer);
+  }
+};
+
+TEST_F(MainWindow, ResetLayerAsksFirstAndTouchesOnlyTheLayerShown) {
+  Open();
+  WarningAnswer::Arm(IDCANCEL);
+  Press(COsselSettingDlg::kReset);
+  EXPECT_EQ(WarningAnswer::seenFirstLine, L"All key assignments of the layer shown will be cleared.");
+  EXPECT_EQ(RecordOf(0, 0, 0).FunctionKind, 1);
+
+  WarningAnswer::Arm(IDOK);
+  Press(COsselSettingDlg::kReset);
+  EXPECT_EQ(RecordOf(0, 0, 0).FunctionKind, 0);
+  EXPECT_EQ(RecordOf(0, 1, 2).FunctionKind, 39);
+  EXPECT_TRUE(registry.writes().empty());
+}
+
+TEST_F(MainWindow, AFailedSaveIsToldAndOkThenKeepsTheWindowOpen) {
+  Open();
+  registry.allowWrite = [](const platform::MemoryRegistry::Write& w) { return w.name != u"Layer2Button100"; };
+  WarningAnswer::Arm(IDOK);
+  Press(COsselSettingDlg::kOk);
+  EXPECT_EQ(WarningAnswer::seenFirstLine, L"Your settings could not all be stored.");
+  fwtest::PumpFor(100);
+  EXPECT_TRUE(window->IsWindow());
+  EXPECT_EQ(messenger.posted.back(), (PostedMessage{1537, 7, 0}));  // what did reach the registry is announced
+}
+
+TEST_F(MainWindow, EnterAndEscapeAreSwallowed) {
+  Open();
+  for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+    MSG msg{window->GetHwnd(), WM_KEYDOWN, key, 0};
+    EXPECT_TRUE(WalkPreTranslateTree(msg));
+  }
+}
+
+TEST_F(MainWindow, ClosingAnnouncesItLastAndKeyMenusLeaveNothingBehind) {
+  Open();
+  auto cycle = [&](int i) {
+    Press(window->Keyboard().KeyWindow(i % 100));
+    window->SendMessage(COsselSettingDlg::kMsgMenuChoice, 0, (i % 2 ? 10 : 0) * 65536);
+  };
+  for (int i = 0; i < 100; ++i) cycle(i);  // the first label of a key creates its tooltip, kept with the key
+  const long handles = win::LiveHandleCount();
+  const int windows = fwtest::ThreadWindowCount();
+  for (int i = 0; i < 100; ++i) cycle(i);
+  EXPECT_EQ(fwtest::ThreadWindowCount(), windows);
+  EXPECT_EQ(win::LiveHandleCount(), handles);
+
+  window->DestroyWindow();
+  EXPECT_EQ(messenger.posted.back(), (PostedMessage{1538, 0, 0}));
+}
+
+}  // namespace
