@@ -59,17 +59,30 @@ TEST_F(Dialogs, EachConfirmationModeShowsItsTextsAndBothButtons) {
 }
 
 // Runs a confirmation modally and lets `act` answer it with real input once it shows.
+std::function<void(CWarningDlg&)> g_pendingAnswer;
+
+void CALLBACK AnswerWhenShown(HWND, UINT, UINT_PTR id, DWORD) {
+  if (auto* dialog = dynamic_cast<CWarningDlg*>(CWnd::FromHandle(::GetActiveWindow()))) {
+    ::KillTimer(nullptr, id);
+    auto run = std::move(g_pendingAnswer);
+    run(*dialog);
+  }
+}
+
 int RunAndAnswer(const std::function<void(CWarningDlg&)>& act) {
-  static std::function<void(CWarningDlg&)> pending;
-  pending = act;
-  ::SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
-    if (auto* dialog = dynamic_cast<CWarningDlg*>(CWnd::FromHandle(::GetActiveWindow()))) {
-      ::KillTimer(nullptr, id);
-      auto run = std::move(pending);
-      run(*dialog);
-    }
-  });
+  g_pendingAnswer = act;
+  ::SetTimer(nullptr, 0, 100, &AnswerWhenShown);
   return RunWarning(3, nullptr);
+}
+
+CAboutDlg* g_runningAbout = nullptr;
+bool g_pressOk = false;
+
+void CALLBACK PressAboutButton(HWND, UINT, UINT_PTR id, DWORD) {
+  if (g_runningAbout->IsWindowVisible()) {
+    ::KillTimer(nullptr, id);
+    fwtest::ClickCentre(g_pressOk ? g_runningAbout->GetOkButton() : g_runningAbout->GetCloseButton());
+  }
 }
 
 TEST_F(Dialogs, OnlyTheButtonsAnswerAConfirmation) {
@@ -104,16 +117,9 @@ TEST_F(Dialogs, TheAboutBoxIsCentredAndOnlyOkReportsOk) {
   }
   for (bool ok : {true, false}) {
     CAboutDlg about;
-    static bool pressOk;
-    static CAboutDlg* running;
-    pressOk = ok;
-    running = &about;
-    ::SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
-      if (running->IsWindowVisible()) {
-        ::KillTimer(nullptr, id);
-        fwtest::ClickCentre(pressOk ? running->GetOkButton() : running->GetCloseButton());
-      }
-    });
+    g_pressOk = ok;
+    g_runningAbout = &about;
+    ::SetTimer(nullptr, 0, 100, &PressAboutButton);
     EXPECT_EQ(about.DoModal(nullptr), ok ? IDOK : IDCANCEL);
   }
 }
