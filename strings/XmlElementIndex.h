@@ -44,12 +44,15 @@ struct XmlElementRecord {
     tagLengths = (tagLengths & ~kMaxStartTagLength) | (n < kMaxStartTagLength ? n : kMaxStartTagLength);
   }
   void SetEndTagLength(std::uint32_t n) {
-    tagLengths = (tagLengths & kMaxStartTagLength) | ((n < kMaxEndTagLength ? n : kMaxEndTagLength) << kStartTagBits);
+    const std::uint32_t packed = n < kMaxEndTagLength ? n : kMaxEndTagLength;
+    tagLengths = (tagLengths & kMaxStartTagLength) | (packed << kStartTagBits);
   }
 
   // The nesting level at which the start tag was read (the root is 1), at most 65,535.
   std::uint32_t Depth() const { return depthFlags & 0xFFFF; }
-  void SetDepth(std::uint32_t depth) { depthFlags = (depthFlags & 0xFFFF0000u) | (depth < kMaxDepth ? depth : kMaxDepth); }
+  void SetDepth(std::uint32_t depth) {
+    depthFlags = (depthFlags & 0xFFFF0000u) | (depth < kMaxDepth ? depth : kMaxDepth);
+  }
   std::uint16_t Flags() const { return static_cast<std::uint16_t>(depthFlags >> 16); }
   bool Has(std::uint16_t flag) const { return (Flags() & flag) != 0; }
   void Set(std::uint16_t flag) { depthFlags |= static_cast<std::uint32_t>(flag) << 16; }

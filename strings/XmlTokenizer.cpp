@@ -16,7 +16,9 @@ using xmlscan::FindUnit;
 using xmlscan::Token;
 using xmlscan::Unterminated;
 
-XmlToken Incorrect(XmlTokenError error, std::size_t start) { return {XmlTokenKind::Error, error, {}, start, start + 1}; }
+XmlToken Incorrect(XmlTokenError error, std::size_t start) {
+  return {XmlTokenKind::Error, error, {}, start, start + 1};
+}
 
 // One past the end of `terminator` searched from `from`, or npos.
 std::size_t PastNext(std::u16string_view text, std::u16string_view terminator, std::size_t from) {

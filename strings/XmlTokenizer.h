@@ -138,6 +138,7 @@ inline std::size_t FindUnit(std::u16string_view text, std::size_t pos, char16_t 
 
 // Offset of the first `a` or `b` at or after `pos`, or text.size().
 inline std::size_t FindEither(std::u16string_view text, std::size_t pos, char16_t a, char16_t b) {
+  if (pos >= text.size()) return text.size();
   const char16_t* p = text.data() + pos;
   const char16_t* const end = text.data() + text.size();
 #if defined(__SSE2__)
@@ -161,7 +162,8 @@ inline XmlToken ReadElementTag(std::u16string_view text, std::size_t pos) {
   // Most tags hold no attribute: then the first '>' ends them.
   const std::size_t stop = FindEither(text, pos + 1, u'>', u'=');
   if (stop == n) return Unterminated(u"Element tag", pos, n);
-  if (t[stop] == u'>') return Token(t[stop - 1] == u'/' ? XmlTokenKind::EmptyTag : XmlTokenKind::StartTag, pos, stop + 1);
+  if (t[stop] == u'>')
+    return Token(t[stop - 1] == u'/' ? XmlTokenKind::EmptyTag : XmlTokenKind::StartTag, pos, stop + 1);
   std::size_t i = pos + 1;
   while (i < n) {
     const char16_t c = t[i];
@@ -188,7 +190,8 @@ inline XmlToken ReadElementTag(std::u16string_view text, std::size_t pos) {
 
 inline XmlToken ReadEndTag(std::u16string_view text, std::size_t pos) {
   const std::size_t gt = FindUnit(text, pos + 2, u'>');
-  return gt < text.size() ? Token(XmlTokenKind::EndTag, pos, gt + 1) : Unterminated(u"Element end tag", pos, text.size());
+  return gt < text.size() ? Token(XmlTokenKind::EndTag, pos, gt + 1)
+                          : Unterminated(u"Element end tag", pos, text.size());
 }
 
 XmlToken ReadOtherMarkup(std::u16string_view text, std::size_t pos);

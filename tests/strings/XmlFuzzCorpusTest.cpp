@@ -13,8 +13,9 @@ namespace {
 std::filesystem::path CorpusFolder() {
   // The sources sit beside each other; under Wine the same Unix path is reached through drive Z:.
   const std::filesystem::path here = std::filesystem::path(__FILE__).parent_path();
-  for (const std::filesystem::path& candidate : {here / ".." / "fuzz" / "fuzz_xml",
-                                                 std::filesystem::path("Z:" + here.string()) / ".." / "fuzz" / "fuzz_xml"}) {
+  const std::filesystem::path candidates[] = {here / ".." / "fuzz" / "fuzz_xml",
+                                              std::filesystem::path("Z:" + here.string()) / ".." / "fuzz" / "fuzz_xml"};
+  for (const std::filesystem::path& candidate : candidates) {
     std::error_code ec;
     if (std::filesystem::is_directory(candidate, ec)) return candidate;
   }

@@ -57,8 +57,8 @@ TEST(XmlLoading, EveryEncodingYieldsTheSameText) {
       {"ISO-8859-15 declared", "<?xml version='1.0' encoding='ISO-8859-15'?><r><k>Gr\xFC\xDF" "e \xA4</k></r>"},
       {"windows-1252 by the ANSI fallback", "\r\n<r><k>Gr\xFC\xDF" "e \x80</k></r>"},
       {"UTF-8 detected", "\r\n" + utf8},
-      {"HTML meta charset", "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\"/>"
-                            "</head><k>Gr\xFC\xDF" "e \x80</k></html>"},
+      {"HTML meta charset", "<html><head><meta http-equiv=\"Content-Type\" "
+                            "content=\"text/html; charset=windows-1252\"/></head><k>Gr\xFC\xDF" "e \x80</k></html>"},
   };
   for (const auto& f : files) EXPECT_EQ(TextOfK(f.bytes), text) << f.name;
 }
