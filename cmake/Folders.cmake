@@ -22,3 +22,11 @@ function(trelm_glob_core_library name)
     target_link_libraries(${name} INTERFACE ${ARGN})
   endif()
 endfunction()
+
+# Puts the shipped texts and the generated skin beside a Windows test or benchmark program, where the windows look
+# for them (the folder of the running executable).
+function(trelm_stage_program_files target)
+  configure_file(${TRELM_STRINGS_FILE} ${CMAKE_CURRENT_BINARY_DIR}/Strings.xml COPYONLY)
+  file(CREATE_LINK ${CMAKE_BINARY_DIR}/Skins ${CMAKE_CURRENT_BINARY_DIR}/Skins SYMBOLIC)
+  add_dependencies(${target} skinart)
+endfunction()

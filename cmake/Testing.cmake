@@ -17,10 +17,3 @@ function(trelm_add_test_binary name)
   endif()
 endfunction()
 
-# Puts the shipped texts and the generated skin beside a Windows test program, where the windows look
-# for them (the folder of the running executable).
-function(trelm_stage_program_files target)
-  configure_file(${TRELM_STRINGS_FILE} ${CMAKE_CURRENT_BINARY_DIR}/Strings.xml COPYONLY)
-  file(CREATE_LINK ${CMAKE_BINARY_DIR}/Skins ${CMAKE_CURRENT_BINARY_DIR}/Skins SYMBOLIC)
-  add_dependencies(${target} skinart)
-endfunction()
