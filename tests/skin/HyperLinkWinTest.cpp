@@ -58,25 +58,25 @@ std::wstring NoopProgram() {
 struct MessageBoxWatch {
   static inline std::vector<std::wstring> texts;
   static inline bool seen = false;
+  static BOOL CALLBACK FindBox(HWND w, LPARAM found) {
+    wchar_t cls[32] = {};
+    ::GetClassNameW(w, cls, 32);
+    if (std::wstring(cls) != L"#32770" || !::IsWindowVisible(w)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = w;
+    return FALSE;
+  }
+  static BOOL CALLBACK ReadText(HWND child, LPARAM) {
+    wchar_t text[512] = {};
+    ::GetWindowTextW(child, text, 512);
+    texts.push_back(text);
+    return TRUE;
+  }
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     HWND box = nullptr;
-    ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND w, LPARAM found) -> BOOL {
-      wchar_t cls[32] = {};
-      ::GetClassNameW(w, cls, 32);
-      if (std::wstring(cls) == L"#32770" && ::IsWindowVisible(w)) {
-        *reinterpret_cast<HWND*>(found) = w;
-        return FALSE;
-      }
-      return TRUE;
-    }, reinterpret_cast<LPARAM>(&box));
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindBox, reinterpret_cast<LPARAM>(&box));
     if (!box) return;
     seen = true;
-    ::EnumChildWindows(box, [](HWND child, LPARAM) -> BOOL {
-      wchar_t text[512] = {};
-      ::GetWindowTextW(child, text, 512);
-      texts.push_back(text);
-      return TRUE;
-    }, 0);
+    ::EnumChildWindows(box, &ReadText, 0);
     ::PostMessageW(box, WM_COMMAND, IDOK, 0);
   }
 };

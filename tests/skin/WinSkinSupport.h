@@ -92,12 +92,13 @@ inline POINT CentreOf(HWND window) {
 inline void MoveAway() { MoveTo(POINT{1200, 1000}); }
 
 // How many top-level windows this thread has now (tooltips and popup menus among them).
+inline BOOL CALLBACK CountWindow(HWND, LPARAM counter) {
+  ++*reinterpret_cast<int*>(counter);
+  return TRUE;
+}
 inline int TopLevelWindows() {
   int count = 0;
-  ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND, LPARAM counter) -> BOOL {
-    ++*reinterpret_cast<int*>(counter);
-    return TRUE;
-  }, reinterpret_cast<LPARAM>(&count));
+  ::EnumThreadWindows(::GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&count));
   return count;
 }
 
