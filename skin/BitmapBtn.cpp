@@ -8,10 +8,6 @@
 
 namespace skin {
 
-bool CBitmapBtn::Create(const RECT& rect, HWND parent, UINT id) {
-  return CButton::Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, parent, id);
-}
-
 void CBitmapBtn::PreSubclassWindow() {
   ModifyStyle(WS_TABSTOP, 0);
 }
@@ -29,15 +25,6 @@ void CBitmapBtn::SetHighlight(int highlight) {
   m_highlighted = on;
   m_hover = on;
   if (m_hWnd) Invalidate(false);
-}
-
-void CBitmapBtn::SetTooltip(const std::wstring& text) {
-  ShowControlTooltip(m_tooltip, m_hWnd, text);
-}
-
-bool CBitmapBtn::PreTranslateMessage(MSG& msg) {
-  RelayToTooltip(m_tooltip, m_hWnd, msg);
-  return CButton::PreTranslateMessage(msg);
 }
 
 ButtonLook CBitmapBtn::CurrentLook(bool pressed) const {
@@ -112,14 +99,8 @@ bool CBitmapBtn::OnMouseMove(WPARAM keys, LPARAM position) {
   return true;
 }
 
-void CBitmapBtn::OnDestroy() {
-  m_tooltip.Destroy();
-  CButton::OnDestroy();
-}
-
 LRESULT CBitmapBtn::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  // A quick second click is a click, never a double-click notification the parent would take for one more.
-  if (msg == WM_LBUTTONDBLCLK) msg = WM_LBUTTONDOWN;
+  msg = AsSinglePress(msg);
   switch (msg) {
     case WM_MOUSEMOVE:
       if (!OnMouseMove(wParam, lParam)) return 0;
@@ -142,7 +123,7 @@ LRESULT CBitmapBtn::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       }
       break;
   }
-  return CButton::WindowProc(msg, wParam, lParam);
+  return CSkinButton::WindowProc(msg, wParam, lParam);
 }
 
 }  // namespace skin

@@ -6,14 +6,13 @@
 #include <array>
 #include <string>
 
-#include "framework/Controls.h"
-#include "framework/ToolTip.h"
 #include "platform/win32/Handles.h"
 #include "skin/ButtonLook.h"
+#include "skin/SkinButton.h"
 
 namespace skin {
 
-class CBitmapBtn : public CButton {
+class CBitmapBtn : public CSkinButton {
  public:
   // Set by the owner.
   int checked = 0;               // shown with the down face
@@ -30,9 +29,6 @@ class CBitmapBtn : public CButton {
   int textInRect = 0;            // 1: the caption goes into textRect instead
   RECT textRect{0, 0, 0, 0};
 
-  // An owner-drawn child at `rect` (parent's client coordinates) with an empty caption.
-  bool Create(const RECT& rect, HWND parent, UINT id = 0);
-
   // Clones the rectangle of each source image into the button's faces; a null source leaves that face empty.
   void SetImageFaces(int x, int y, int width, int height, Gdiplus::Bitmap* normal, Gdiplus::Bitmap* over,
                      Gdiplus::Bitmap* down, Gdiplus::Bitmap* disabled);
@@ -40,17 +36,14 @@ class CBitmapBtn : public CButton {
   void SetHighlight(int highlight);
   bool IsHighlighted() const { return m_highlighted; }
   bool IsHovered() const { return m_hover; }
-  void SetTooltip(const std::wstring& text);
   Gdiplus::Bitmap* GetFace(Face face) const { return m_faces[static_cast<int>(face)].get(); }
 
   ButtonLook CurrentLook(bool pressed) const;
 
  protected:
   void PreSubclassWindow() override;
-  bool PreTranslateMessage(MSG& msg) override;
   void DrawItem(DRAWITEMSTRUCT& dis) override;
   LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
-  void OnDestroy() override;
 
  private:
   // True when the move is to be handled (and forwarded) at all.
@@ -60,7 +53,6 @@ class CBitmapBtn : public CButton {
   bool m_highlighted = false;
   bool m_hover = false;
   std::array<win::GdiplusBitmap, 4> m_faces;  // indexed by Face
-  CToolTip m_tooltip;
 };
 
 }  // namespace skin

@@ -20,10 +20,6 @@ UINT AlignmentFlag(int alignment) {
 
 }  // namespace
 
-bool CBitmapBtn2::Create(const RECT& rect, HWND parent, UINT id) {
-  return CButton::Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, parent, id);
-}
-
 void CBitmapBtn2::PreSubclassWindow() {
   ModifyStyle(BS_TYPEMASK | WS_TABSTOP, BS_OWNERDRAW);
 }
@@ -48,15 +44,6 @@ void CBitmapBtn2::SetChecked(int checked) {
   if (checked == m_checked) return;
   m_checked = checked;
   if (m_hWnd) Invalidate(false);
-}
-
-void CBitmapBtn2::SetTooltip(const std::wstring& text) {
-  ShowControlTooltip(m_tooltip, m_hWnd, text);
-}
-
-bool CBitmapBtn2::PreTranslateMessage(MSG& msg) {
-  RelayToTooltip(m_tooltip, m_hWnd, msg);
-  return CButton::PreTranslateMessage(msg);
 }
 
 ButtonLook CBitmapBtn2::CurrentLook(bool pressed) const {
@@ -124,14 +111,8 @@ void CBitmapBtn2::OnMouseMove(WPARAM keys, LPARAM position) {
   }
 }
 
-void CBitmapBtn2::OnDestroy() {
-  m_tooltip.Destroy();
-  CButton::OnDestroy();
-}
-
 LRESULT CBitmapBtn2::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  // A quick second click is a click, never a double-click notification the parent would take for one more.
-  if (msg == WM_LBUTTONDBLCLK) msg = WM_LBUTTONDOWN;
+  msg = AsSinglePress(msg);
   switch (msg) {
     case WM_MOUSEMOVE:
       // A press that started elsewhere and drags over the button leaves it alone.
@@ -159,7 +140,7 @@ LRESULT CBitmapBtn2::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       }
       break;
   }
-  return CButton::WindowProc(msg, wParam, lParam);
+  return CSkinButton::WindowProc(msg, wParam, lParam);
 }
 
 }  // namespace skin

@@ -6,14 +6,13 @@
 #include <array>
 #include <string>
 
-#include "framework/Controls.h"
-#include "framework/ToolTip.h"
 #include "platform/win32/Handles.h"
 #include "skin/ButtonLook.h"
+#include "skin/SkinButton.h"
 
 namespace skin {
 
-class CBitmapBtn2 : public CButton {
+class CBitmapBtn2 : public CSkinButton {
  public:
   // Set by the owner after creating the button.
   int toggleMode = 0;            // 1: a click flips checked
@@ -22,9 +21,6 @@ class CBitmapBtn2 : public CButton {
   Colour textColour = 0;         // normal, hover and pressed caption colours
   Colour hoverColour = 0;
   Colour pressedColour = 0;
-
-  // An owner-drawn child at `rect` (parent's client coordinates) with an empty caption.
-  bool Create(const RECT& rect, HWND parent, UINT id = 0);
 
   // Cuts each source at the rectangle into the button's faces; the owner passes its window's normal,
   // over and down bitmaps and the normal one again as the disabled source.
@@ -35,8 +31,6 @@ class CBitmapBtn2 : public CButton {
   int GetChecked() const { return m_checked; }
   bool IsHighlighted() const { return m_highlighted; }
   const std::wstring& GetCaption() const { return m_caption; }
-  void SetTooltip(const std::wstring& text);
-  const CToolTip& GetTooltip() const { return m_tooltip; }
   HBITMAP GetFace(Face face) const { return m_faces[static_cast<int>(face)].get(); }
 
   // The look the next draw will use.
@@ -44,21 +38,17 @@ class CBitmapBtn2 : public CButton {
 
  protected:
   void PreSubclassWindow() override;
-  bool PreTranslateMessage(MSG& msg) override;
   void DrawItem(DRAWITEMSTRUCT& dis) override;
   LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
-  void OnDestroy() override;
 
  private:
   void OnMouseMove(WPARAM keys, LPARAM position);
   void ClearHighlight();
-  void SendClick() const;
 
   int m_checked = 0;
   bool m_highlighted = false;
   std::wstring m_caption;
   std::array<win::Bitmap, 4> m_faces;  // indexed by Face
-  CToolTip m_tooltip;
 };
 
 }  // namespace skin
