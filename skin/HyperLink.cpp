@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "framework/DeviceContext.h"
 #include "skin/ControlSupport.h"
 
 namespace skin {
@@ -88,11 +89,9 @@ void CHyperLink::SizeToText() {
   if (!autoSize || !m_hWnd) return;
   const std::wstring text = GetWindowText();
   SIZE extent{};
-  if (HDC dc = ::GetDC(m_hWnd)) {
-    HGDIOBJ previous = ::SelectObject(dc, m_underlinedFont ? m_underlinedFont.get() : GetCurrentFont());
-    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    ::SelectObject(dc, previous);
-    ::ReleaseDC(m_hWnd, dc);
+  if (win::WindowDC dc(m_hWnd); dc) {
+    win::SelectGuard selected(dc.get(), m_underlinedFont ? m_underlinedFont.get() : GetCurrentFont());
+    ::GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
   }
   RECT window = GetWindowRect();
   const RECT client = GetClientRect();

@@ -24,10 +24,18 @@ BOOL CSubBmpMenu::OnInitDialog() {
   return FALSE;
 }
 
+const BmpMenuList* CSubBmpMenu::CurrentEntries() const {
+  const auto& list = MenuEntryList();
+  if (parentPosition < 0 || static_cast<std::size_t>(parentPosition) >= list.size()) return nullptr;
+  return list[static_cast<std::size_t>(parentPosition)].submenu.get();
+}
+
 bool CSubBmpMenu::OnCommand(WPARAM, LPARAM lParam) {
+  // Looked up again rather than trusted: an owner that emptied the list meanwhile leaves nothing to choose.
+  const BmpMenuList* current = CurrentEntries();
   const int position = EntryOf(reinterpret_cast<HWND>(lParam));
-  if (position < 0 || !entries || static_cast<std::size_t>(position) >= entries->size()) return false;
-  const auto params = SubmenuChoice(parentPosition, position, (*entries)[static_cast<std::size_t>(position)].value);
+  if (position < 0 || !current || static_cast<std::size_t>(position) >= current->size()) return false;
+  const auto params = SubmenuChoice(parentPosition, position, (*current)[static_cast<std::size_t>(position)].value);
   if (HWND menu = GetParent()) ::PostMessageW(menu, kMsgSubmenuChoice, params.wParam, params.lParam);
   return true;
 }

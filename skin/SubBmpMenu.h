@@ -12,6 +12,8 @@ class CSubBmpMenu : public CBmpMenuWindow {
   const BmpMenuList* entries = nullptr;   // the parent entry's submenu list, read, not owned
 
  protected:
+  // The parent entry's submenu list as the shared list holds it now, or null.
+  const BmpMenuList* CurrentEntries() const;
   BOOL OnInitDialog() override;
   bool OnCommand(WPARAM wParam, LPARAM lParam) override;
   void OnDestroy() override;

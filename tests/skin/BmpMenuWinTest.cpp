@@ -229,6 +229,19 @@ TEST_F(BmpMenuTest, DestroyingTheMenuEmptiesTheEntryList) {
   EXPECT_TRUE(MenuEntryList().empty());
 }
 
+TEST_F(BmpMenuTest, AnOwnerEmptyingTheListUnderAnOpenSubmenuGetsNoChoice) {
+  FillKeyMenu();
+  CBmpMenu menu;
+  Open(menu);
+  HoverEntry(menu, 5);
+  ASSERT_TRUE(skintest::PumpUntil([&] { return menu.GetOpenSubmenu() != nullptr; }));
+  HWND second = menu.GetOpenSubmenu()->Entry(1).GetHwnd();
+  ClearMenuEntries();  // against the rules, but it must not crash the menu
+  skintest::ClickAt(second, POINT{50, 10});
+  skintest::Pump(150);
+  EXPECT_TRUE(Choices().empty());
+}
+
 TEST_F(BmpMenuTest, FiveHundredMenusLeaveNothingBehind) {
   const long handles = win::LiveHandleCount();
   const int windows = skintest::TopLevelWindows();
