@@ -144,6 +144,7 @@ constexpr SniffCase kSniffCases[] = {
     {u"<HTML><HEAD><META HTTP-EQUIV='refresh' CONTENT='5'><META HTTP-EQUIV='content-type' "
      u"CONTENT='text/html;charset = big5'/>",
      u"big5"},
+    {u"<!DOCTYPE html>\n<html><meta http-equiv=\"Content-Type\" content=\"text/html; charset=koi8-r\">", u"koi8-r"},
     {u"<html><head><meta http-equiv=\"Content-Type\" content=\"text/html\"></head>", u""},
     {u"<html><head></head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=big5\">", u""},
     {u"<root><meta http-equiv=\"Content-Type\" content=\"text/html; charset=big5\"/></root>", u""},
