@@ -40,10 +40,15 @@ void KeyboardPicture::Build(HWND parent, int variant, std::u16string exeFolder, 
 void KeyboardPicture::ShowLayer(int layer, const LayerImages& images) {
   m_layer = layer;
   for (std::size_t i = 0; i < images.size(); ++i) m_layerBitmaps[i] = ToGdiBitmap(images[i]);
-  for (int slot = 0; slot < store::kKeyCount; ++slot) MarkKey(slot, KeyState::Plain, {});
+  const skin::FaceCutter cutter;
+  for (int slot = 0; slot < store::kKeyCount; ++slot) MarkKey(cutter, slot, KeyState::Plain, {});
 }
 
 void KeyboardPicture::MarkKey(int slot, KeyState state, const std::wstring& tooltip) {
+  MarkKey(skin::FaceCutter(), slot, state, tooltip);
+}
+
+void KeyboardPicture::MarkKey(const skin::FaceCutter& cutter, int slot, KeyState state, const std::wstring& tooltip) {
   if (!store::ValidKey(slot)) return;
   if (slot == store::kEnterKeySlot) {
     SetEnterFiles(state);
@@ -52,18 +57,18 @@ void KeyboardPicture::MarkKey(int slot, KeyState state, const std::wstring& tool
     return;
   }
   auto& key = m_keys[static_cast<std::size_t>(slot)];
-  SetKeyFaces(slot, state);
+  SetKeyFaces(cutter, slot, state);
   // An empty text shows nothing: a key that never had a tooltip needs no tooltip window for it.
   if (!tooltip.empty() || key.GetTooltip().IsCreated()) key.SetTooltip(tooltip);
   key.Invalidate(false);
 }
 
-void KeyboardPicture::SetKeyFaces(int slot, KeyState state) {
+void KeyboardPicture::SetKeyFaces(const skin::FaceCutter& cutter, int slot, KeyState state) {
   const KeyRect rect = KeyRectangle(m_variant, slot);
   if (rect.empty()) return;
   const KeyLook look = LookOf(state);
   auto bitmap = [&](LayerImage image) { return m_layerBitmaps[static_cast<std::size_t>(image)].get(); };
-  m_keys[static_cast<std::size_t>(slot)].SetFaces(bitmap(look.normal), bitmap(look.over), bitmap(look.down),
+  m_keys[static_cast<std::size_t>(slot)].SetFaces(cutter, bitmap(look.normal), bitmap(look.over), bitmap(look.down),
                                                  bitmap(LayerImage::Normal), rect.left, rect.top,
                                                  rect.left + rect.width, rect.top + rect.height);
 }

@@ -35,7 +35,8 @@ class KeyboardPicture {
   const skin::CRgnButton& EnterKey() const { return m_enter; }
 
  private:
-  void SetKeyFaces(int slot, KeyState state);
+  void MarkKey(const skin::FaceCutter& cutter, int slot, KeyState state, const std::wstring& tooltip);
+  void SetKeyFaces(const skin::FaceCutter& cutter, int slot, KeyState state);
   void SetEnterFiles(KeyState state);
   std::wstring EnterFile(LayerImage image) const;
 

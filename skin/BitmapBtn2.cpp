@@ -26,10 +26,15 @@ void CBitmapBtn2::PreSubclassWindow() {
 
 void CBitmapBtn2::SetFaces(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, int left, int top,
                            int right, int bottom) {
+  if (m_hWnd) SetFaces(FaceCutter(), normal, over, down, disabled, left, top, right, bottom);
+}
+
+void CBitmapBtn2::SetFaces(const FaceCutter& cutter, HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled,
+                           int left, int top, int right, int bottom) {
   if (!m_hWnd) return;
   const RECT rect{left, top, right, bottom};
   const HBITMAP sources[] = {normal, over, down, disabled};
-  for (int i = 0; i < 4; ++i) CutFace(m_faces[static_cast<std::size_t>(i)], sources[i], rect);
+  for (int i = 0; i < 4; ++i) cutter.Cut(m_faces[static_cast<std::size_t>(i)], sources[i], rect);
   ModifyStyle(WS_BORDER | WS_TABSTOP, 0);
   m_highlighted = false;
 }

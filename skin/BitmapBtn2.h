@@ -8,6 +8,7 @@
 
 #include "platform/win32/Handles.h"
 #include "skin/ButtonLook.h"
+#include "skin/SkinImage.h"
 #include "skin/SkinButton.h"
 
 namespace skin {
@@ -26,6 +27,9 @@ class CBitmapBtn2 : public CSkinButton {
   // over and down bitmaps and the normal one again as the disabled source.
   void SetFaces(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, int left, int top, int right,
                 int bottom);
+  // The same with the device contexts of a cutter shared by many buttons.
+  void SetFaces(const FaceCutter& cutter, HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, int left,
+                int top, int right, int bottom);
   void SetCaption(const std::wstring& text);
   void SetChecked(int checked);
   int GetChecked() const { return m_checked; }

@@ -167,20 +167,26 @@ win::Region RegionFromMask(HBITMAP mask) {
 }
 
 void CutFace(win::Bitmap& destination, HBITMAP source, const RECT& rect) {
+  if (source) FaceCutter().Cut(destination, source, rect);
+}
+
+FaceCutter::FaceCutter() : m_from(::CreateCompatibleDC(nullptr)), m_to(::CreateCompatibleDC(nullptr)) {}
+
+void FaceCutter::Cut(win::Bitmap& destination, HBITMAP source, const RECT& rect) const {
   if (!source) return;
   destination.reset();
   const int width = rect.right - rect.left;
   const int height = rect.bottom - rect.top;
-  if (width <= 0 || height <= 0) return;
-  win::WindowDC screen(nullptr);
-  win::MemDC from(::CreateCompatibleDC(screen.get()));
-  win::MemDC to(::CreateCompatibleDC(screen.get()));
-  win::Bitmap face(::CreateCompatibleBitmap(screen.get(), width, height));
-  if (!from || !to || !face) return;
+  if (width <= 0 || height <= 0 || !m_from || !m_to) return;
+  win::SelectGuard fromSelected(m_from.get(), source);
+  if (::GetCurrentObject(m_from.get(), OBJ_BITMAP) != source) return;  // not a bitmap we can read
+  // Compatible with the source rather than the screen itself: the same pixels, and under Wine ten times
+  // quicker to make than a bitmap of the display.
+  win::Bitmap face(::CreateCompatibleBitmap(m_from.get(), width, height));
+  if (!face) return;
   {
-    win::SelectGuard fromSelected(from.get(), source);
-    win::SelectGuard toSelected(to.get(), face.get());
-    ::StretchBlt(to.get(), 0, 0, width, height, from.get(), rect.left, rect.top, width, height, SRCCOPY);
+    win::SelectGuard toSelected(m_to.get(), face.get());
+    ::StretchBlt(m_to.get(), 0, 0, width, height, m_from.get(), rect.left, rect.top, width, height, SRCCOPY);
   }
   destination = std::move(face);
 }
