@@ -1,14 +1,14 @@
 #include "app/KeyboardPicture.h"
 
-#include <cstdio>
-
 #include "platform/win32/Text.h"
+#include "skin/SkinPaths.h"
 
 namespace app {
 
 namespace {
 
-constexpr const wchar_t* kEnterFaceNames[4] = {L"normal", L"over", L"down", L"selected"};
+constexpr const char16_t* kEnterFaceNames[4] = {skin::face::kNormal, skin::face::kOver, skin::face::kDown,
+                                                skin::face::kSelected};
 
 // GDI bitmaps of a layer's images; transparent pixels come out black.
 win::Bitmap ToGdiBitmap(Gdiplus::Bitmap* image) {
@@ -74,9 +74,10 @@ void KeyboardPicture::SetKeyFaces(const skin::FaceCutter& cutter, int slot, KeyS
 }
 
 std::wstring KeyboardPicture::EnterFile(LayerImage image) const {
-  wchar_t name[64];
-  std::swprintf(name, 64, L"skins\\layer%d_enter_%ls.bmp", m_layer + 1, kEnterFaceNames[static_cast<int>(image)]);
-  return win::Wide(m_exeFolder) + name;
+  // The Enter key's files are named with the folder "skins\" in lower case, beside the executable.
+  const std::u16string set = u"layer" + std::u16string(1, static_cast<char16_t>(u'1' + m_layer)) + u"_enter";
+  return win::Wide(m_exeFolder + u"skins\\" +
+                   skin::SkinSetFileName(set, kEnterFaceNames[static_cast<int>(image)], u"bmp"));
 }
 
 void KeyboardPicture::SetEnterFiles(KeyState state) {

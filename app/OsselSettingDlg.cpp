@@ -54,15 +54,11 @@ const ButtonSpec kButtons[] = {
     {350, 162, 122, 35, &strings::kMainLayer3, 0, 16, 700, 0x304080, 0x0040FF, 0x0040FF},
 };
 
-constexpr const char16_t* kImageFaces[4] = {u"normal", u"over", u"down", u"selected"};
+constexpr const char16_t* kImageFaces[4] = {skin::face::kNormal, skin::face::kOver, skin::face::kDown,
+                                           skin::face::kSelected};
 const Gdiplus::RectF kVersionRect{813, 685, 170, 15};
 constexpr POINT kLogoLeft{84, 59};
 constexpr POINT kLogoRight{760, 540};
-
-bool IsEnterOrEscMessage(const MSG& msg) {
-  return (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) &&
-         (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE);
-}
 
 }  // namespace
 
@@ -118,8 +114,8 @@ void COsselSettingDlg::LoadSkin() {
   for (int layer = 0; layer < store::kLayerCount; ++layer)
     for (int face = 0; face < 4; ++face)
       m_layerImages[layer][face] = skin::LoadSkinImage(
-          path(u"main_layer" + std::u16string(1, static_cast<char16_t>(u'1' + layer)) + u"_" + kImageFaces[face] +
-               u".png")
+          path(skin::SkinSetFileName(u"main_layer" + std::u16string(1, static_cast<char16_t>(u'1' + layer)),
+                                     kImageFaces[face], u"png"))
               .c_str());
   m_logoLeft = skin::LoadSkinImage(path(u"logo_L.png").c_str());
   m_logoRight = skin::LoadSkinImage(path(u"logo_R.png").c_str());
@@ -306,7 +302,7 @@ void COsselSettingDlg::OnBackgroundPress(LPARAM point) {
 }
 
 bool COsselSettingDlg::PreTranslateMessage(MSG& msg) {
-  if (IsEnterOrEscMessage(msg)) return true;  // neither closes nor applies
+  if (skin::IsEnterOrEscKey(msg)) return true;  // neither closes nor applies
   return CDialog::PreTranslateMessage(msg);
 }
 
