@@ -11,7 +11,7 @@
 #include "dialogs/WarningModes.h"
 #include "framework/DeviceContext.h"
 #include "framework/Gdiplus.h"
-#include "platform/win32/Module.h"
+#include "platform/ProgramFolders.h"
 #include "platform/win32/Text.h"
 #include "skin/ShapedWindow.h"
 #include "skin/SkinPaths.h"
@@ -64,11 +64,7 @@ constexpr POINT kLogoRight{760, 540};
 
 COsselSettingDlg::COsselSettingDlg(store::SettingsStore& store, platform::Registry& registry,
                                    platform::WindowMessenger& messenger)
-    : CDialog(IDD_OSSELSETTING_DIALOG), m_store(store), m_registry(registry), m_messenger(messenger) {
-  const auto module = win::ModuleFileName();
-  m_exeFolder = skin::FolderOfModule(module);
-  strings::SetStringFilePath(strings::StringFilePathBeside(module));
-}
+    : CDialog(IDD_OSSELSETTING_DIALOG), m_store(store), m_registry(registry), m_messenger(messenger) {}
 
 COsselSettingDlg::~COsselSettingDlg() = default;
 
@@ -99,7 +95,7 @@ BOOL COsselSettingDlg::OnInitDialog() {
 
   LoadSkin();
   CreateButtons();
-  m_keyboard.Build(m_hWnd, app::LayoutVariant(m_store.header.Language), m_exeFolder, ImagesOfLayer(0));
+  m_keyboard.Build(m_hWnd, app::LayoutVariant(m_store.header.Language), platform::Folders().exe, ImagesOfLayer(0));
   const SIZE size = m_mask2.size();
   MoveWindow(0, 0, size.cx, size.cy);
   m_initialised = true;
@@ -110,7 +106,7 @@ BOOL COsselSettingDlg::OnInitDialog() {
 }
 
 void COsselSettingDlg::LoadSkin() {
-  const auto path = [&](const std::u16string& name) { return win::Wide(skin::SkinFilePath(m_exeFolder, name)); };
+  const auto path = [&](const std::u16string& name) { return win::Wide(skin::SkinFilePath(platform::Folders().exe, name)); };
   for (int layer = 0; layer < store::kLayerCount; ++layer)
     for (int face = 0; face < 4; ++face)
       m_layerImages[layer][face] = skin::LoadSkinImage(
@@ -199,7 +195,7 @@ void COsselSettingDlg::RebuildProfileLabel() {
 
 void COsselSettingDlg::Save() {
   const auto report = store::SaveSettings(m_store, m_registry, m_messenger);
-  if (!report.ok()) RunWarning(dialogs::warning_mode::kSaveFailed, m_hWnd);
+  if (!report.ok()) RunWarning(dialogs::WarningMode::kSaveFailed, m_hWnd);
 }
 
 bool COsselSettingDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -216,7 +212,7 @@ bool COsselSettingDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (report.ok())
       PostMessage(WM_CLOSE);
     else
-      RunWarning(dialogs::warning_mode::kSaveFailed, m_hWnd);
+      RunWarning(dialogs::WarningMode::kSaveFailed, m_hWnd);
   } else if (is(kApply)) {
     Save();
     m_buttons[kApply].Invalidate(false);
@@ -225,12 +221,12 @@ bool COsselSettingDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   } else if (is(kMinimise)) {
     SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
   } else if (is(kReset)) {
-    if (RunWarning(dialogs::warning_mode::kResetLayer, m_hWnd) == IDOK) {
+    if (RunWarning(dialogs::WarningMode::kResetLayer, m_hWnd) == IDOK) {
       store::ResetLayer(m_store, store::CurrentProfileIndex(m_store), m_layerShown);
       ShowLayer(static_cast<int>(store::CurrentProfile(m_store).Keymap));
     }
   } else if (is(kResetProfile)) {
-    if (RunWarning(dialogs::warning_mode::kResetAll, m_hWnd) == IDOK) {
+    if (RunWarning(dialogs::WarningMode::kResetAll, m_hWnd) == IDOK) {
       store::ResetAll(m_store);
       ShowLayer(static_cast<int>(store::CurrentProfile(m_store).Keymap));
       RebuildProfileLabel();
@@ -246,9 +242,7 @@ bool COsselSettingDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void COsselSettingDlg::OpenManual() const {
-  std::wstring folder = win::Wide(m_exeFolder);
-  if (!folder.empty() && folder.back() == L'\\') folder.pop_back();
-  const std::wstring manual = folder + L"\\Manuals\\Manual.pdf";
+  const std::wstring manual = win::Wide(platform::Folders().Manual());
   ::ShellExecuteW(nullptr, L"open", manual.c_str(), nullptr, nullptr, SW_SHOWNORMAL);  // a missing manual: nothing
 }
 
@@ -266,7 +260,7 @@ void COsselSettingDlg::OpenKeyMenu(int slot) {
   ::GetCursorPos(&cursor);
   const app::Point origin = app::KeyMenuOrigin({cursor.x, cursor.y}, ::GetSystemMetrics(SM_CXFULLSCREEN),
                                                ::GetSystemMetrics(SM_CYFULLSCREEN));
-  m_menu = app::OpenKeyFunctionMenu(m_hWnd, m_exeFolder, origin, m_store.header.Language);
+  m_menu = app::OpenKeyFunctionMenu(m_hWnd, platform::Folders().exe, origin, m_store.header.Language);
 }
 
 void COsselSettingDlg::CloseKeyMenu(bool forgetKey) {

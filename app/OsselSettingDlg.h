@@ -76,7 +76,6 @@ class COsselSettingDlg : public CDialog {
   platform::Registry& m_registry;
   platform::WindowMessenger& m_messenger;
 
-  std::u16string m_exeFolder;
   std::array<std::array<win::GdiplusBitmap, 4>, store::kLayerCount> m_layerImages;  // normal, over, down, selected
   win::GdiplusBitmap m_logoLeft, m_logoRight;
   skin::SkinBitmap m_mask1, m_mask2;

@@ -2,11 +2,9 @@
 
 #include "Resource.h"
 #include "dialogs/DialogPlacement.h"
-#include "framework/DeviceContext.h"
 #include "framework/Gdiplus.h"
-#include "platform/win32/Module.h"
+#include "platform/ProgramFolders.h"
 #include "platform/win32/Text.h"
-#include "skin/ShapedWindow.h"
 #include "skin/SkinImage.h"
 #include "skin/SkinPaths.h"
 #include "strings/StringTable.h"
@@ -37,7 +35,7 @@ void CreateImageButton(skin::CBitmapBtn& button, HWND parent, const RECT& rect, 
 
 }  // namespace
 
-CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX) {}
+CAboutDlg::CAboutDlg() : CSkinnedDialog(IDD_ABOUTBOX, /*movableByBody=*/true) {}
 
 void CAboutDlg::DoDataExchange() {
   m_support.AttachDlgItem(IDC_SUPPORT_LINK, m_hWnd);
@@ -45,9 +43,10 @@ void CAboutDlg::DoDataExchange() {
 }
 
 BOOL CAboutDlg::OnInitDialog() {
-  CDialog::OnInitDialog();
-  const auto folder = skin::FolderOfModule(win::ModuleFileName());
-  auto load = [&](const char16_t* name) { return skin::LoadSkinImage(win::Wide(skin::SkinFilePath(folder, name)).c_str()); };
+  CSkinnedDialog::OnInitDialog();
+  auto load = [](const char16_t* name) {
+    return skin::LoadSkinImage(win::Wide(skin::SkinFilePath(platform::Folders().exe, name)).c_str());
+  };
   m_normal = load(u"about_n.png");
   m_over = load(u"about_o.png");
   m_down = load(u"about_d.png");
@@ -89,38 +88,18 @@ bool CAboutDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     EndDialog(IDCANCEL);
     return true;
   }
-  return CDialog::OnCommand(wParam, lParam);
+  return CSkinnedDialog::OnCommand(wParam, lParam);
 }
 
-bool CAboutDlg::PreTranslateMessage(MSG& msg) {
-  if (skin::IsEnterOrEscKey(msg)) return true;
-  return CDialog::PreTranslateMessage(msg);
-}
-
-void CAboutDlg::OnPaint() {
-  skin::PaintOffscreen(m_hWnd, [this](HDC dc, SIZE size) {
-    Gdiplus::Graphics graphics(dc);
-    if (m_normal) graphics.DrawImage(m_normal.get(), 0, 0, size.cx, size.cy);
-    const auto family = win::SansSerifFamily();
-    if (!family) return;
-    Gdiplus::Font font(family.get(), 9, Gdiplus::FontStyleRegular, Gdiplus::UnitPoint);
-    Gdiplus::SolidBrush grey(Gdiplus::Color(0xFF808080));
-    Gdiplus::StringFormat format;
-    format.SetAlignment(Gdiplus::StringAlignmentNear);
-    for (int i = 0; i < 4; ++i)
-      graphics.DrawString(m_texts[i].c_str(), static_cast<INT>(m_texts[i].size()), &font, kTexts[i].rect, &format,
-                          &grey);
-  });
-}
-
-LRESULT CAboutDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  switch (msg) {
-    case WM_ERASEBKGND:
-      return TRUE;  // the paint covers the whole window
-    case WM_LBUTTONDOWN:
-      skin::MoveByBody(m_hWnd, lParam);
-      return 0;
-    default:
-      return CDialog::WindowProc(msg, wParam, lParam);
-  }
+void CAboutDlg::DrawBackground(HDC dc, SIZE size) const {
+  Gdiplus::Graphics graphics(dc);
+  if (m_normal) graphics.DrawImage(m_normal.get(), 0, 0, size.cx, size.cy);
+  const auto family = win::SansSerifFamily();
+  if (!family) return;
+  Gdiplus::Font font(family.get(), 9, Gdiplus::FontStyleRegular, Gdiplus::UnitPoint);
+  Gdiplus::SolidBrush grey(Gdiplus::Color(0xFF808080));
+  Gdiplus::StringFormat format;
+  format.SetAlignment(Gdiplus::StringAlignmentNear);
+  for (int i = 0; i < 4; ++i)
+    graphics.DrawString(m_texts[i].c_str(), static_cast<INT>(m_texts[i].size()), &font, kTexts[i].rect, &format, &grey);
 }

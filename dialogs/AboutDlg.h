@@ -4,17 +4,17 @@
 
 #include <string>
 
-#include "framework/Dialog.h"
 #include "platform/win32/Handles.h"
 #include "skin/BitmapBtn.h"
 #include "skin/HyperLink.h"
+#include "skin/SkinnedDialog.h"
 
 namespace dialogs {
 inline constexpr wchar_t kSupportAddress[] = L"https://support.example.com/trelmvantoria";
 inline constexpr wchar_t kForumAddress[] = L"https://forum.example.com/trelmvantoria";
 }  // namespace dialogs
 
-class CAboutDlg : public CDialog {
+class CAboutDlg : public skin::CSkinnedDialog {
  public:
   CAboutDlg();
 
@@ -27,9 +27,7 @@ class CAboutDlg : public CDialog {
   void DoDataExchange() override;
   BOOL OnInitDialog() override;
   bool OnCommand(WPARAM wParam, LPARAM lParam) override;
-  bool PreTranslateMessage(MSG& msg) override;
-  void OnPaint() override;
-  LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  void DrawBackground(HDC dc, SIZE size) const override;
 
  private:
   void SetUpLink(skin::CHyperLink& link, int x, int y, const wchar_t* address);

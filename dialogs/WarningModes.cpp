@@ -20,9 +20,10 @@ constexpr std::array<WarningTexts, 7> kModes{{
 
 }  // namespace
 
-WarningTexts WarningTextsFor(int mode) {
-  if (mode < 0 || mode >= static_cast<int>(kModes.size())) return {};
-  return kModes[static_cast<std::size_t>(mode)];
+WarningTexts WarningTextsFor(WarningMode mode) {
+  const int index = static_cast<int>(mode);
+  if (index < 0 || index >= static_cast<int>(kModes.size())) return {};
+  return kModes[static_cast<std::size_t>(index)];
 }
 
 }  // namespace dialogs

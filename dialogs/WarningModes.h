@@ -10,16 +10,17 @@ struct WarningTexts {
   strings::StringKey title, firstLine, secondLine;
 };
 
-namespace warning_mode {
-inline constexpr int kReplaceKey = 0;       // the single-key dialog's second captured key
-inline constexpr int kResetAll = 1;         // RESETPROFILE
-inline constexpr int kResetProfile = 2;     // the profile dialog's Reset of one profile
-inline constexpr int kResetLayer = 3;       // RESET of the layer shown
-inline constexpr int kSelectOneLine = 4;    // notice: adding a pause needs one selected line
-inline constexpr int kMacroFull = 5;        // notice: the macro's event list is full
-inline constexpr int kSaveFailed = 6;       // notice: not every setting reached the registry
-}  // namespace warning_mode
+enum class WarningMode : int {
+  kNone = -1,
+  kReplaceKey = 0,       // the single-key dialog's second captured key
+  kResetAll = 1,         // RESETPROFILE
+  kResetProfile = 2,     // the profile dialog's Reset of one profile
+  kResetLayer = 3,       // RESET of the layer shown
+  kSelectOneLine = 4,    // notice: adding a pause needs one selected line
+  kMacroFull = 5,        // notice: the macro's event list is full
+  kSaveFailed = 6,       // notice: not every setting reached the registry
+};
 
-WarningTexts WarningTextsFor(int mode);
+WarningTexts WarningTextsFor(WarningMode mode);
 
 }  // namespace dialogs

@@ -2,17 +2,6 @@
 
 namespace skin {
 
-std::u16string FolderOfModule(std::u16string_view moduleFileName) {
-  const auto slash = moduleFileName.find_last_of(u"\\/");
-  if (slash == std::u16string_view::npos) {
-    // "C:a.exe" still names a drive.
-    const auto colon = moduleFileName.find(u':');
-    return colon == std::u16string_view::npos ? std::u16string()
-                                              : std::u16string(moduleFileName.substr(0, colon + 1));
-  }
-  return std::u16string(moduleFileName.substr(0, slash + 1));
-}
-
 std::u16string SkinFilePath(std::u16string_view exeFolder, std::u16string_view fileName) {
   std::u16string path(exeFolder);
   path += u"Skins\\";

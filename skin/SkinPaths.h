@@ -14,10 +14,6 @@ inline constexpr char16_t kMask[] = u"mask";
 inline constexpr char16_t kSelected[] = u"selected";
 }  // namespace face
 
-// Drive and folder of a module file name, with its trailing backslash ("C:\Prog\" for "C:\Prog\a.exe").
-// A name without any folder gives an empty text.
-std::u16string FolderOfModule(std::u16string_view moduleFileName);
-
 // "%sSkins\%s": the full path of one skin file beside the executable.
 std::u16string SkinFilePath(std::u16string_view exeFolder, std::u16string_view fileName);
 

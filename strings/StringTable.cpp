@@ -5,6 +5,7 @@
 #include <mutex>
 #include <system_error>
 
+#include "platform/ProgramFolders.h"
 #include "strings/XmlReader.h"
 
 namespace strings {
@@ -57,15 +58,7 @@ std::u16string g_stringFilePath;
 }  // namespace
 
 std::u16string StringFilePathBeside(std::u16string_view executablePath) {
-  // Keep the drive and folder of the module's path ("C:\dir\", or "C:" alone as in "C:prog.exe").
-  std::size_t folderEnd = executablePath.find_last_of(u"\\/");
-  if (folderEnd != std::u16string_view::npos)
-    ++folderEnd;
-  else if (executablePath.size() >= 2 && executablePath[1] == u':')
-    folderEnd = 2;
-  else
-    folderEnd = 0;
-  return std::u16string(executablePath.substr(0, folderEnd)).append(kStringFileName);
+  return platform::FolderOfModule(executablePath).append(kStringFileName);
 }
 
 void SetStringFilePath(std::u16string_view path) { g_stringFilePath.assign(path); }

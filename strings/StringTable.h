@@ -14,7 +14,7 @@ inline constexpr std::u16string_view kStringFileName = u"Strings.xml";
 // "Strings.xml" in the drive and folder of `executablePath` (the module's own file name).
 std::u16string StringFilePathBeside(std::u16string_view executablePath);
 
-// The process-wide string file path: empty until the main window sets it when it is created, so a
+// The process-wide string file path: empty until start-up sets it, so a
 // lookup made before then finds no file.
 void SetStringFilePath(std::u16string_view path);
 const std::u16string& StringFilePath();

@@ -25,7 +25,10 @@ std::vector<std::uint8_t> Record(std::uint8_t kind, std::size_t offset = 0, std:
 
 class MainWindow : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { gdiplus = new win::GdiplusSession; }
+  static void SetUpTestSuite() {
+    gdiplus = new win::GdiplusSession;
+    fwtest::UseProgramFilesBesideTest();
+  }
   static void TearDownTestSuite() { delete gdiplus; }
 
   void SetUp() override {

@@ -16,8 +16,7 @@ class Dialogs : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     gdiplus = new win::GdiplusSession;
-    // The main window sets the process-wide string file when it is created; here the test does.
-    strings::SetStringFilePath(strings::StringFilePathBeside(win::ModuleFileName()));
+    fwtest::UseProgramFilesBesideTest();
   }
   static void TearDownTestSuite() { delete gdiplus; }
   static win::GdiplusSession* gdiplus;
@@ -45,7 +44,7 @@ TEST_F(Dialogs, EachConfirmationModeShowsItsTextsAndBothButtons) {
   };
   for (const auto& c : cases) {
     CWarningDlg dialog;
-    dialog.mode = c.mode;
+    dialog.mode = static_cast<dialogs::WarningMode>(c.mode);
     ASSERT_TRUE(dialog.Create(nullptr));
     EXPECT_EQ(dialog.GetTitleText(), c.title) << c.mode;
     EXPECT_EQ(dialog.GetFirstLine(), c.firstLine) << c.mode;
@@ -72,7 +71,7 @@ void CALLBACK AnswerWhenShown(HWND, UINT, UINT_PTR id, DWORD) {
 int RunAndAnswer(const std::function<void(CWarningDlg&)>& act) {
   g_pendingAnswer = act;
   ::SetTimer(nullptr, 0, 100, &AnswerWhenShown);
-  return RunWarning(3, nullptr);
+  return RunWarning(dialogs::WarningMode::kResetLayer, nullptr);
 }
 
 CAboutDlg* g_runningAbout = nullptr;
@@ -127,7 +126,7 @@ TEST_F(Dialogs, TheAboutBoxIsCentredAndOnlyOkReportsOk) {
 TEST_F(Dialogs, OpeningAndClosingLeavesNothingBehind) {
   auto cycle = [] {
     CWarningDlg warning;
-    warning.mode = 1;
+    warning.mode = dialogs::WarningMode::kResetAll;
     warning.Create(nullptr);
     warning.DestroyWindow();
     CAboutDlg about;

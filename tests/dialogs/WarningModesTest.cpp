@@ -5,25 +5,27 @@
 namespace dialogs {
 namespace {
 
+WarningTexts TextsOf(int mode) { return WarningTextsFor(static_cast<WarningMode>(mode)); }
+
 TEST(WarningModes, EachModeAsksItsOwnQuestion) {
-  EXPECT_EQ(WarningTextsFor(1).firstLine.key, "ALL");
-  EXPECT_EQ(WarningTextsFor(1).secondLine.key, "WANT2");
-  EXPECT_EQ(WarningTextsFor(2).firstLine.key, "PROFILE");
-  EXPECT_EQ(WarningTextsFor(3).title.key, "RESET");
-  EXPECT_EQ(WarningTextsFor(3).firstLine.key, "LAYER");
-  EXPECT_EQ(WarningTextsFor(3).secondLine.key, "WANT3");
-  EXPECT_EQ(WarningTextsFor(0).secondLine.key, "SINGLE2");
+  EXPECT_EQ(TextsOf(1).firstLine.key, "ALL");
+  EXPECT_EQ(TextsOf(1).secondLine.key, "WANT2");
+  EXPECT_EQ(TextsOf(2).firstLine.key, "PROFILE");
+  EXPECT_EQ(TextsOf(3).title.key, "RESET");
+  EXPECT_EQ(TextsOf(3).firstLine.key, "LAYER");
+  EXPECT_EQ(TextsOf(3).secondLine.key, "WANT3");
+  EXPECT_EQ(TextsOf(0).secondLine.key, "SINGLE2");
 }
 
 TEST(WarningModes, NoticesHaveNoSecondLine) {
   for (int mode : {4, 5}) {
-    EXPECT_EQ(WarningTextsFor(mode).title.key, "WARNING");
-    EXPECT_TRUE(WarningTextsFor(mode).secondLine.section.empty());
+    EXPECT_EQ(TextsOf(mode).title.key, "WARNING");
+    EXPECT_TRUE(TextsOf(mode).secondLine.section.empty());
   }
 }
 
 TEST(WarningModes, AFailedSaveIsANoticeOfItsOwn) {
-  const auto texts = WarningTextsFor(6);
+  const auto texts = TextsOf(6);
   EXPECT_EQ(texts.title.key, "WARNING");
   EXPECT_EQ(texts.firstLine.key, "SAVE1");
   EXPECT_EQ(texts.secondLine.key, "SAVE2");
@@ -31,7 +33,7 @@ TEST(WarningModes, AFailedSaveIsANoticeOfItsOwn) {
 
 TEST(WarningModes, UnknownModesShowNothing) {
   for (int mode : {-1, 7, 1000}) {
-    const auto texts = WarningTextsFor(mode);
+    const auto texts = TextsOf(mode);
     EXPECT_TRUE(texts.title.section.empty() && texts.firstLine.section.empty() && texts.secondLine.section.empty());
   }
 }

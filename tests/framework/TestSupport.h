@@ -1,23 +1,27 @@
 #pragma once
-// Real input and message pumping for the window tests: clicks and keys go through SendInput, so they
+// Real input and message pumping for every window test: clicks and keys go through SendInput, so they
 // arrive from the queue like a user's, and are pumped through the framework's pre-translation.
 
 #include <windows.h>
 
 #include <chrono>
 #include <functional>
+#include <string>
 
 #include "framework/WinApp.h"
+#include "platform/ProgramFolders.h"
+#include "platform/win32/Module.h"
+#include "strings/StringTable.h"
 
 namespace fwtest {
 
 // Pumps messages (through pre-translation) until `done` holds or `milliseconds` pass; returns `done()`.
+// A WM_QUIT is posted again for whoever runs the loop outside.
 inline bool PumpUntil(const std::function<bool()>& done, int milliseconds = 3000) {
   const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    MSG msg;
-    if (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  MSG msg;
+  for (;;) {
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (msg.message == WM_QUIT) {
         ::PostQuitMessage(static_cast<int>(msg.wParam));
         return done();
@@ -26,57 +30,101 @@ inline bool PumpUntil(const std::function<bool()>& done, int milliseconds = 3000
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
       }
-    } else {
-      ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
+    if (done()) return true;
+    if (std::chrono::steady_clock::now() > end) return false;
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
   }
-  return true;
+}
+inline void PumpFor(int milliseconds) { PumpUntil([] { return false; }, milliseconds); }
+
+// --- Mouse -------------------------------------------------------------------------------------------------
+
+inline void SendMouse(DWORD flags, POINT screen = {}) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  if (flags & MOUSEEVENTF_ABSOLUTE) {
+    // The smallest absolute value that lands on the pixel (the system rounds down).
+    const LONG width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
+    input.mi.dx = (screen.x * 65536 + width - 1) / width;
+    input.mi.dy = (screen.y * 65536 + height - 1) / height;
+  }
+  input.mi.dwFlags = flags;
+  ::SendInput(1, &input, sizeof(input));
 }
 
-inline void PumpFor(int milliseconds) {
-  PumpUntil([] { return false; }, milliseconds);
+// Moves the real pointer to a screen point and lets the windows see it.
+inline void MoveTo(POINT screen) {
+  SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen);
+  PumpUntil([&] {
+    POINT now{};
+    ::GetCursorPos(&now);
+    return now.x == screen.x && now.y == screen.y;
+  }, 500);
+  PumpFor(30);
 }
-
-// Moves the real pointer to a client point of `hwnd`, then presses and releases the left button.
-inline void Click(HWND hwnd, POINT client) {
-  ::ClientToScreen(hwnd, &client);
-  const int width = ::GetSystemMetrics(SM_CXSCREEN);
-  const int height = ::GetSystemMetrics(SM_CYSCREEN);
-  INPUT inputs[3] = {};
-  for (INPUT& input : inputs) input.type = INPUT_MOUSE;
-  inputs[0].mi.dx = client.x * 65535 / (width - 1);
-  inputs[0].mi.dy = client.y * 65535 / (height - 1);
-  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  ::SendInput(3, inputs, sizeof(INPUT));
+inline POINT ScreenPoint(HWND window, POINT client) {
+  ::ClientToScreen(window, &client);
+  return client;
 }
-
-// Clicks the middle of a window.
-inline void ClickCentre(HWND hwnd) {
-  RECT rect{};
-  ::GetClientRect(hwnd, &rect);
-  Click(hwnd, POINT{rect.right / 2, rect.bottom / 2});
+inline void MoveTo(HWND window, POINT client) { MoveTo(ScreenPoint(window, client)); }
+inline void LeftDown() {
+  SendMouse(MOUSEEVENTF_LEFTDOWN);
+  PumpFor(30);
 }
+inline void LeftUp() {
+  SendMouse(MOUSEEVENTF_LEFTUP);
+  PumpFor(30);
+}
+// Moves to a client point of `window`, then presses and releases the left button there.
+inline void ClickAt(HWND window, POINT client) {
+  MoveTo(window, client);
+  LeftDown();
+  LeftUp();
+}
+inline POINT CentreOf(HWND window) {
+  RECT r{};
+  ::GetClientRect(window, &r);
+  return {r.right / 2, r.bottom / 2};
+}
+inline void ClickCentre(HWND window) { ClickAt(window, CentreOf(window)); }
+// Somewhere no test window lies.
+inline void MoveAway() { MoveTo(POINT{1200, 1000}); }
 
+// --- Keyboard ------------------------------------------------------------------------------------------------
+
+inline void SendKey(WORD vk, bool release) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = vk;
+  input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+  ::SendInput(1, &input, sizeof(input));
+}
 inline void PressKey(WORD vk) {
-  INPUT inputs[2] = {};
-  inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
-  inputs[0].ki.wVk = inputs[1].ki.wVk = vk;
-  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  ::SendInput(2, inputs, sizeof(INPUT));
+  SendKey(vk, false);
+  SendKey(vk, true);
 }
+
+// --- Windows -------------------------------------------------------------------------------------------------
 
 inline BOOL CALLBACK CountWindow(HWND, LPARAM count) {
   ++*reinterpret_cast<int*>(count);
   return TRUE;
 }
 
-// Top-level windows of this thread that exist now; a leak shows as a count that keeps growing.
+// Top-level windows of this thread that exist now (tooltips and popup menus among them); a leak shows as
+// a count that keeps growing.
 inline int ThreadWindowCount() {
   int count = 0;
   ::EnumThreadWindows(::GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&count));
   return count;
+}
+
+// The test program's folder stands for the program's: the shipped texts and skin are staged beside it.
+inline void UseProgramFilesBesideTest() {
+  const auto folders = platform::ProgramFoldersOf(win::ModuleFileName());
+  platform::SetProgramFolders(folders);
+  strings::SetStringFilePath(folders.StringsFile());
 }
 
 }  // namespace fwtest

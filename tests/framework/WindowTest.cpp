@@ -240,9 +240,9 @@ TEST(Hooks, TimersAndMouseLeaveTrackingReachTheWindow) {
     std::vector<UINT_PTR> timers;
   } window;
   window.SetTimer(5, 10);
-  fwtest::Click(window.GetHwnd(), POINT{50, 50});
+  fwtest::ClickAt(window.GetHwnd(), POINT{50, 50});
   EXPECT_TRUE(fwtest::PumpUntil([&] { return window.tracking; }));
-  fwtest::Click(window.GetHwnd(), POINT{-100, -100});  // outside
+  fwtest::ClickAt(window.GetHwnd(), POINT{-100, -100});  // outside
   EXPECT_TRUE(fwtest::PumpUntil([&] { return window.left && !window.timers.empty(); }));
   EXPECT_EQ(window.timers, std::vector<UINT_PTR>{5});
 }

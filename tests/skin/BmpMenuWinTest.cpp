@@ -60,7 +60,7 @@ class BmpMenuTest : public ::testing::Test {
     menu.x = at.x;
     menu.y = at.y;
     ASSERT_TRUE(menu.Create(host.GetHwnd()));
-    if (pump) skintest::Pump(30);
+    if (pump) skintest::PumpFor(30);
   }
   RECT EntryRect(CBmpMenu& menu, int position) { return menu.Entry(position).GetWindowRect(); }
   std::vector<HostWindow::Message> Choices() const { return host.Received(kMsgMenuChoice); }
@@ -113,7 +113,7 @@ TEST_F(BmpMenuTest, SubmenuOpensOnHoverAndReportsTheSubmenuChoice) {
   CBmpMenu menu;
   Open(menu);
   skintest::ClickAt(menu.Entry(5).GetHwnd(), POINT{40, 10});
-  skintest::Pump(100);
+  skintest::PumpFor(100);
   EXPECT_TRUE(Choices().empty()) << "an entry that owns a submenu sends nothing";
 
   HoverEntry(menu, 5);
@@ -132,7 +132,7 @@ TEST_F(BmpMenuTest, SubmenuOpensOnHoverAndReportsTheSubmenuChoice) {
   // Into the submenu: it stays open and its entry stays highlighted.
   skintest::MoveTo(submenu.Entry(1).GetHwnd(), POINT{50, 10});
   skintest::MoveTo(submenu.Entry(1).GetHwnd(), POINT{51, 10});
-  skintest::Pump(50);
+  skintest::PumpFor(50);
   ASSERT_EQ(menu.GetOpenSubmenu(), &submenu);
   EXPECT_TRUE(menu.Entry(5).IsHighlighted());
 
@@ -177,7 +177,7 @@ TEST_F(BmpMenuTest, DisabledEntriesCannotBeChosen) {
   Open(menu);
   EXPECT_FALSE(menu.Entry(1).IsWindowEnabled());
   skintest::ClickAt(menu.Entry(1).GetHwnd(), POINT{40, 10});
-  skintest::Pump(150);
+  skintest::PumpFor(150);
   EXPECT_TRUE(Choices().empty());
 }
 
@@ -238,13 +238,13 @@ TEST_F(BmpMenuTest, AnOwnerEmptyingTheListUnderAnOpenSubmenuGetsNoChoice) {
   HWND second = menu.GetOpenSubmenu()->Entry(1).GetHwnd();
   ClearMenuEntries();  // against the rules, but it must not crash the menu
   skintest::ClickAt(second, POINT{50, 10});
-  skintest::Pump(150);
+  skintest::PumpFor(150);
   EXPECT_TRUE(Choices().empty());
 }
 
 TEST_F(BmpMenuTest, FiveHundredMenusLeaveNothingBehind) {
   const long handles = win::LiveHandleCount();
-  const int windows = skintest::TopLevelWindows();
+  const int windows = skintest::ThreadWindowCount();
   for (int i = 0; i < 500; ++i) {
     FillKeyMenu();
     CBmpMenu menu;
@@ -256,7 +256,7 @@ TEST_F(BmpMenuTest, FiveHundredMenusLeaveNothingBehind) {
     menu.DestroyWindow();
   }
   EXPECT_EQ(win::LiveHandleCount(), handles);
-  EXPECT_EQ(skintest::TopLevelWindows(), windows);
+  EXPECT_EQ(skintest::ThreadWindowCount(), windows);
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ class BitmapBtn2Test : public ::testing::Test {
     button.SetFaces(normal.get(), over.get(), down.get(), disabled.get(), kButtonRect.left, kButtonRect.top,
                     kButtonRect.right, kButtonRect.bottom);
     button.Invalidate(false);
-    skintest::Pump(30);
+    skintest::PumpFor(30);
   }
   // The face colour shows at the button's top-left corner, away from any caption.
   COLORREF Corner() { return WindowPixel(button.GetHwnd(), 1, 1); }
@@ -50,7 +50,7 @@ TEST_F(BitmapBtn2Test, FacesAreCutAtTheButtonsRectangle) {
 TEST_F(BitmapBtn2Test, AClickSendsOneCommandNamingTheButton) {
   skintest::ClickAt(button.GetHwnd(), skintest::CentreOf(button.GetHwnd()));
   ASSERT_TRUE(skintest::PumpUntil([&] { return !host.commandsFrom().empty(); }));
-  skintest::Pump(50);
+  skintest::PumpFor(50);
   const auto commands = host.Received(WM_COMMAND);
   ASSERT_EQ(commands.size(), 1u);
   EXPECT_EQ(reinterpret_cast<HWND>(commands[0].lParam), button.GetHwnd());
@@ -70,7 +70,7 @@ TEST_F(BitmapBtn2Test, DisabledShowsTheDisabledFaceAndTakesNoClick) {
   button.EnableWindow(false);
   EXPECT_TRUE(Near(Corner(), kDisabled));
   skintest::ClickAt(button.GetHwnd(), skintest::CentreOf(button.GetHwnd()));
-  skintest::Pump(100);
+  skintest::PumpFor(100);
   EXPECT_TRUE(host.commandsFrom().empty());
 }
 
@@ -82,7 +82,7 @@ TEST_F(BitmapBtn2Test, ToggleFlipsOnEveryClickAndShowsCheckedEvenWhileDisabled) 
         << click << " checked " << button.GetChecked() << " commands " << host.commandsFrom().size();
     EXPECT_EQ(button.GetChecked(), click % 2);
   }
-  skintest::Pump(50);
+  skintest::PumpFor(50);
   EXPECT_EQ(host.commandsFrom().size(), 3u);
   EXPECT_TRUE(Near(Corner(), kDown));
   skintest::MoveAway();
@@ -118,7 +118,7 @@ class BitmapBtnTest : public ::testing::Test {
     const int w = rect.right - rect.left, h = rect.bottom - rect.top;
     button.SetImageFaces(0, 0, w, h, normal.get(), over.get(), down.get(), normal.get());
     button.Invalidate(false);
-    skintest::Pump(30);
+    skintest::PumpFor(30);
   }
 
   HostWindow host;
@@ -144,7 +144,7 @@ TEST_F(BitmapBtnTest, ReleaseClickModeTakesAReleaseOfAPressStartedElsewhere) {
   skintest::LeftDown();
   skintest::MoveTo(button.GetHwnd(), skintest::CentreOf(button.GetHwnd()));
   skintest::LeftUp();
-  skintest::Pump(100);
+  skintest::PumpFor(100);
   EXPECT_EQ(host.commandsFrom().size(), 1u);
 }
 
@@ -222,7 +222,7 @@ TEST(ButtonLifetime, FiveHundredButtonsLeaveNothingBehind) {
   win::Bitmap picture = skintest::SolidBitmap(200, 100, kNormal);
   win::GdiplusBitmap image = skintest::SolidImage(200, 100, kOver);
   const long handles = win::LiveHandleCount();
-  const int windows = skintest::TopLevelWindows();
+  const int windows = skintest::ThreadWindowCount();
   for (int i = 0; i < 500; ++i) {
     {
       CBitmapBtn2 gdi;
@@ -243,7 +243,7 @@ TEST(ButtonLifetime, FiveHundredButtonsLeaveNothingBehind) {
   }
   EXPECT_EQ(win::LiveHandleCount(), handles);
   EXPECT_EQ(::GetWindow(host.GetHwnd(), GW_CHILD), nullptr);
-  EXPECT_EQ(skintest::TopLevelWindows(), windows) << "every tooltip went with its button";
+  EXPECT_EQ(skintest::ThreadWindowCount(), windows) << "every tooltip went with its button";
 }
 
 }  // namespace

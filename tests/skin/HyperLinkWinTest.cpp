@@ -86,7 +86,7 @@ class HyperLinkTest : public ::testing::Test {
   void SetUp() override { skintest::MoveAway(); }
   void Make(CHyperLink& link, const wchar_t* text, RECT rect = {40, 40, 340, 60}) {
     ASSERT_TRUE(link.Create(text, rect, host.GetHwnd()));
-    skintest::Pump(20);
+    skintest::PumpFor(20);
   }
   skintest::ScratchFolder folder;
   HostWindow host;
@@ -201,7 +201,7 @@ TEST_F(HyperLinkTest, TheHtmHandlerOpensWhatTheShellCannot) {
 
 TEST_F(HyperLinkTest, FiveHundredLinksLeaveNothingBehind) {
   const long handles = win::LiveHandleCount();
-  const int windows = skintest::TopLevelWindows();
+  const int windows = skintest::ThreadWindowCount();
   for (int i = 0; i < 500; ++i) {
     CHyperLink link;
     ASSERT_TRUE(link.Create(L"http://www.example.com/", RECT{40, 40, 340, 60}, host.GetHwnd()));
@@ -209,7 +209,7 @@ TEST_F(HyperLinkTest, FiveHundredLinksLeaveNothingBehind) {
     ::UpdateWindow(link.GetHwnd());
   }
   EXPECT_EQ(win::LiveHandleCount(), handles);
-  EXPECT_EQ(skintest::TopLevelWindows(), windows);
+  EXPECT_EQ(skintest::ThreadWindowCount(), windows);
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ class RgnButtonTest : public ::testing::Test {
     button.SetFiles(File(L"n"), File(L"o"), File(L"d"), File(L"x"));
     ASSERT_TRUE(button.Create(host.GetHwnd()));
     button.SetWindowPos(nullptr, kPlace.x, kPlace.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    if (pump) skintest::Pump(30);
+    if (pump) skintest::PumpFor(30);
   }
   int Commands() const { return static_cast<int>(host.commandsFrom().size()); }
 
@@ -68,7 +68,7 @@ TEST_F(RgnButtonTest, OnlyClicksOnTheShapeReachTheButton) {
   CRgnButton button;
   Make(button);
   skintest::ClickAt(button.GetHwnd(), POINT{2, 2});  // key-coloured corner
-  skintest::Pump(100);
+  skintest::PumpFor(100);
   EXPECT_EQ(Commands(), 0);
   EXPECT_EQ(host.backgroundPresses, 1) << "the corner's click goes to the window below";
 
@@ -86,7 +86,7 @@ TEST_F(RgnButtonTest, ReleasingOutsideAfterPressingInsideSendsNothing) {
   EXPECT_TRUE(Near(WindowPixel(button.GetHwnd(), 40, 20), kPressed));
   skintest::MoveTo(host.GetHwnd(), POINT{400, 300});
   skintest::LeftUp();
-  skintest::Pump(100);
+  skintest::PumpFor(100);
   EXPECT_EQ(Commands(), 0);
   EXPECT_EQ(button.GetState(), RgnState::Normal);
 }
@@ -113,7 +113,7 @@ TEST_F(RgnButtonTest, ToggleFlipsOnEachClickAndShowsThePressedPictureWhileChecke
     EXPECT_EQ(button.GetChecked(), click % 2);
   }
   skintest::MoveAway();
-  skintest::Pump(150);
+  skintest::PumpFor(150);
   EXPECT_TRUE(Near(WindowPixel(button.GetHwnd(), 40, 20), kPressed));
 }
 
@@ -168,13 +168,13 @@ TEST_F(RgnButtonTest, UnreadableFirstFilesLeaveAnEmptyButton) {
   missing.SetFiles(folder.File(L"none.bmp"), L"", L"", L"");
   ASSERT_TRUE(missing.Create(host.GetHwnd()));
   EXPECT_EQ(missing.GetRegion(), nullptr);
-  skintest::Pump(50);
+  skintest::PumpFor(50);
   EXPECT_EQ(Commands(), 0);
 }
 
 TEST_F(RgnButtonTest, FiveHundredButtonsLeaveNothingBehind) {
   const long handles = win::LiveHandleCount();
-  const int windows = skintest::TopLevelWindows();
+  const int windows = skintest::ThreadWindowCount();
   for (int i = 0; i < 500; ++i) {
     CRgnButton button;
     Make(button, false);
@@ -182,7 +182,7 @@ TEST_F(RgnButtonTest, FiveHundredButtonsLeaveNothingBehind) {
     ::UpdateWindow(button.GetHwnd());
   }
   EXPECT_EQ(win::LiveHandleCount(), handles);
-  EXPECT_EQ(skintest::TopLevelWindows(), windows);
+  EXPECT_EQ(skintest::ThreadWindowCount(), windows);
   EXPECT_EQ(::GetWindow(host.GetHwnd(), GW_CHILD), nullptr);
 }
 

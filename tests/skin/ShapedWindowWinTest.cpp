@@ -91,7 +91,7 @@ TEST_F(ShapedWindowTest, BuildsItsSizeShapeAndButtonFacesFromTheSkin) {
   SkinnedDialog dialog(files);
   ASSERT_TRUE(dialog.Create());
   dialog.ShowWindow(SW_SHOW);
-  skintest::Pump(50);
+  skintest::PumpFor(50);
   const RECT window = dialog.GetWindowRect();
   EXPECT_EQ(window.left, 120);
   EXPECT_EQ(window.right - window.left, kWidth);
@@ -126,14 +126,14 @@ TEST_F(ShapedWindowTest, EnterAndEscNeverCloseItOnlyItsButtonDoes) {
   ASSERT_TRUE(dialog.Create());
   dialog.ShowWindow(SW_SHOW);
   ::SetForegroundWindow(dialog.GetHwnd());
-  skintest::Pump(50);
+  skintest::PumpFor(50);
   for (WORD key : {VK_RETURN, VK_ESCAPE}) {
     INPUT inputs[2] = {};
     inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
     inputs[0].ki.wVk = inputs[1].ki.wVk = key;
     inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
     ::SendInput(2, inputs, sizeof(INPUT));
-    skintest::Pump(80);
+    skintest::PumpFor(80);
     EXPECT_TRUE(dialog.IsWindowVisible()) << key;
   }
   skintest::ClickAt(dialog.ok.GetHwnd(), skintest::CentreOf(dialog.ok.GetHwnd()));
@@ -145,7 +145,7 @@ TEST_F(ShapedWindowTest, DraggingTheBodyMovesTheWindow) {
   SkinnedDialog dialog(files);
   ASSERT_TRUE(dialog.Create());
   dialog.ShowWindow(SW_SHOW);
-  skintest::Pump(50);
+  skintest::PumpFor(50);
   const RECT before = dialog.GetWindowRect();
   skintest::MoveTo(dialog.GetHwnd(), POINT{100, 100});
   // The move runs its own loop once the press arrives; the rest of the drag comes from another thread.
@@ -160,7 +160,7 @@ TEST_F(ShapedWindowTest, DraggingTheBodyMovesTheWindow) {
   skintest::SendMouse(MOUSEEVENTF_LEFTDOWN);
   skintest::PumpUntil([&] { return dialog.GetWindowRect().left == before.left + 60; }, 2000);
   drag.join();
-  skintest::Pump(100);
+  skintest::PumpFor(100);
   const RECT after = dialog.GetWindowRect();
   EXPECT_EQ(after.left - before.left, 60);
   EXPECT_EQ(after.top - before.top, 40);
@@ -171,7 +171,7 @@ TEST_F(ShapedWindowTest, MissingPicturesGiveAnEmptyWindowWithoutShape) {
   SkinnedDialog dialog(missing);
   ASSERT_TRUE(dialog.Create());
   dialog.ShowWindow(SW_SHOW);
-  skintest::Pump(30);
+  skintest::PumpFor(30);
   const RECT window = dialog.GetWindowRect();
   EXPECT_EQ(window.right - window.left, 0);
   win::Region shape(::CreateRectRgn(0, 0, 0, 0));
@@ -193,7 +193,7 @@ TEST_F(ShapedWindowTest, JpegSetsLoadLikeTheShippedDialogs) {
 
 TEST_F(ShapedWindowTest, FiveHundredDialogsLeaveNothingBehind) {
   const long handles = win::LiveHandleCount();
-  const int windows = skintest::TopLevelWindows();
+  const int windows = skintest::ThreadWindowCount();
   for (int i = 0; i < 500; ++i) {
     SkinnedDialog dialog(files);
     ASSERT_TRUE(dialog.Create());
@@ -202,7 +202,7 @@ TEST_F(ShapedWindowTest, FiveHundredDialogsLeaveNothingBehind) {
     ::UpdateWindow(dialog.GetHwnd());
   }
   EXPECT_EQ(win::LiveHandleCount(), handles);
-  EXPECT_EQ(skintest::TopLevelWindows(), windows);
+  EXPECT_EQ(skintest::ThreadWindowCount(), windows);
 }
 
 }  // namespace

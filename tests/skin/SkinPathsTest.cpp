@@ -1,15 +1,21 @@
 #include "skin/SkinPaths.h"
 
+#include "platform/ProgramFolders.h"
+
 #include <gtest/gtest.h>
 
 namespace skin {
 namespace {
 
 TEST(SkinPaths, FolderOfTheExecutableKeepsItsBackslash) {
+  using platform::FolderOfModule;
   EXPECT_EQ(FolderOfModule(u"C:\\Program Files\\Trelm\\OsselSetting.exe"), u"C:\\Program Files\\Trelm\\");
   EXPECT_EQ(FolderOfModule(u"C:\\a.exe"), u"C:\\");
   EXPECT_EQ(FolderOfModule(u"C:a.exe"), u"C:");
   EXPECT_EQ(FolderOfModule(u"a.exe"), u"");
+  const auto folders = platform::ProgramFoldersOf(u"C:\\T\\OsselSetting.exe");
+  EXPECT_EQ(folders.Manual(), u"C:\\T\\Manuals\\Manual.pdf");
+  EXPECT_EQ(folders.HookLibrary(), u"C:\\T\\Quorbel.dll");
 }
 
 TEST(SkinPaths, SetFilesBesideTheExecutable) {

@@ -19,88 +19,13 @@
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
 #include "platform/win32/Handles.h"
+#include "tests/framework/TestSupport.h"
 #include "tests/skin/BmpBuilder.h"
 
 namespace skintest {
 
-// --- Message pumping and real input -------------------------------------------------------------------------
-
-inline bool PumpUntil(const std::function<bool()>& done, int milliseconds = 2000) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-  MSG msg;
-  for (;;) {
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (!WalkPreTranslateTree(msg)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-      }
-    }
-    if (done()) return true;
-    if (std::chrono::steady_clock::now() > end) return false;
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-  }
-}
-inline void Pump(int milliseconds) { PumpUntil([] { return false; }, milliseconds); }
-
-inline void SendMouse(DWORD flags, POINT screen = {}) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  if (flags & MOUSEEVENTF_ABSOLUTE) {
-    // The smallest absolute value that lands on the pixel (the system rounds down).
-    const LONG width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
-    input.mi.dx = (screen.x * 65536 + width - 1) / width;
-    input.mi.dy = (screen.y * 65536 + height - 1) / height;
-  }
-  input.mi.dwFlags = flags;
-  ::SendInput(1, &input, sizeof(input));
-}
-
-// Moves the real pointer to a screen point and lets the windows see it.
-inline void MoveTo(POINT screen) {
-  SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen);
-  PumpUntil([&] {
-    POINT now{};
-    ::GetCursorPos(&now);
-    return now.x == screen.x && now.y == screen.y;
-  }, 500);
-  Pump(30);
-}
-inline POINT ScreenPoint(HWND window, POINT client) {
-  ::ClientToScreen(window, &client);
-  return client;
-}
-inline void MoveTo(HWND window, POINT client) { MoveTo(ScreenPoint(window, client)); }
-inline void LeftDown() {
-  SendMouse(MOUSEEVENTF_LEFTDOWN);
-  Pump(30);
-}
-inline void LeftUp() {
-  SendMouse(MOUSEEVENTF_LEFTUP);
-  Pump(30);
-}
-inline void ClickAt(HWND window, POINT client) {
-  MoveTo(window, client);
-  LeftDown();
-  LeftUp();
-}
-inline POINT CentreOf(HWND window) {
-  RECT r{};
-  ::GetClientRect(window, &r);
-  return {r.right / 2, r.bottom / 2};
-}
-// Somewhere no test window lies.
-inline void MoveAway() { MoveTo(POINT{1200, 1000}); }
-
-// How many top-level windows this thread has now (tooltips and popup menus among them).
-inline BOOL CALLBACK CountWindow(HWND, LPARAM counter) {
-  ++*reinterpret_cast<int*>(counter);
-  return TRUE;
-}
-inline int TopLevelWindows() {
-  int count = 0;
-  ::EnumThreadWindows(::GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&count));
-  return count;
-}
+// Pumping and real input come from the shared window-test support.
+using namespace fwtest;
 
 // --- Pixels -------------------------------------------------------------------------------------------------
 
@@ -227,7 +152,7 @@ class HostWindow : public CWnd {
     CreateEx(0, nullptr, L"skin test host", WS_POPUP | WS_VISIBLE, rect, nullptr);
     ::SetForegroundWindow(m_hWnd);
     ::SetActiveWindow(m_hWnd);
-    Pump(50);
+    PumpFor(50);
   }
   ~HostWindow() override {
     if (m_hWnd) ::DestroyWindow(m_hWnd);

@@ -6,7 +6,7 @@
 #include "framework/Gdiplus.h"
 #include "framework/WinApp.h"
 #include "platform/win32/Text.h"
-#include "skin/SkinPaths.h"
+#include "platform/ProgramFolders.h"
 #include "tools/skindemo/FallbackArt.h"
 #include "tools/skindemo/SkinDemoDlg.h"
 
@@ -17,7 +17,7 @@ class CSkinDemoApp : public CWinApp {
   BOOL InitInstance() override {
     wchar_t module[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, module, MAX_PATH);
-    const std::wstring real = win::Wide(skin::FolderOfModule(win::Utf16(module)));
+    const std::wstring real = win::Wide(platform::FolderOfModule(win::Utf16(module)));
     wchar_t temp[MAX_PATH] = {};
     ::GetTempPathW(MAX_PATH, temp);
     const std::wstring fallback = std::wstring(temp) + L"TrelmSkinDemo\\";

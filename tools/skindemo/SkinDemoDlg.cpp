@@ -5,6 +5,7 @@
 #include "platform/win32/Handles.h"
 #include "platform/win32/Text.h"
 #include "skin/SkinPaths.h"
+#include "skin/TextLine.h"
 #include "tools/skindemo/DemoWarningDlg.h"
 #include "tools/skindemo/FallbackArt.h"
 #include "Resource.h"
@@ -40,16 +41,6 @@ struct Submenu {
 };
 const Submenu kSubmenus[] = {{3, L"Internet", kInternet}, {4, L"office", kOffice}, {5, L"media", kMedia},
                              {6, L"additional", kAdditional}};
-
-void DrawText(HDC dc, const std::wstring& text, RECT rect, const wchar_t* face, int height, int weight,
-              COLORREF colour) {
-  win::Font font(::CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face));
-  win::SelectGuard selected(dc, font.get());
-  ::SetTextColor(dc, colour);
-  ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
-              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-}
 
 }  // namespace
 
@@ -127,12 +118,12 @@ void CSkinDemoDlg::CreateImageButtons() {
 
 void CSkinDemoDlg::OnPaint() {
   m_skin.Paint(m_hWnd, [&](HDC dc) {
-    ::SetBkMode(dc, TRANSPARENT);
-    DrawText(dc, L"SKIN TOOLKIT DEMO", RECT{20, 8, 400, 38}, L"BankGothic Lt BT", 18, FW_BOLD, kOrange);
-    DrawText(dc, L"Region button", RECT{kRegionButtonAt.x + 90, kRegionButtonAt.y, 624, kRegionButtonAt.y + 24},
-             L"Arial", 16, FW_NORMAL, kWhite);
-    DrawText(dc, m_status, RECT{kStatusRect.left + 6, kStatusRect.top, kStatusRect.right - 4, kStatusRect.bottom},
-             L"Arial", 16, FW_NORMAL, kWhite);
+    skin::DrawTextLine(dc, L"SKIN TOOLKIT DEMO", RECT{20, 8, 400, 38}, skin::kTitleStyle);
+    skin::DrawTextLine(dc, L"Region button",
+                       RECT{kRegionButtonAt.x + 90, kRegionButtonAt.y, 624, kRegionButtonAt.y + 24}, skin::kLabelStyle);
+    skin::DrawTextLine(dc, m_status,
+                       RECT{kStatusRect.left + 6, kStatusRect.top, kStatusRect.right - 4, kStatusRect.bottom},
+                       skin::kLabelStyle);
   });
 }
 
