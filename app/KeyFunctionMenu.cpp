@@ -53,7 +53,7 @@ std::unique_ptr<skin::CBmpMenu> OpenKeyFunctionMenu(HWND owner, std::u16string_v
   }
   menu->x = origin.x;
   menu->y = origin.y;
-  menu->kind = 0;
+  menu->kind = skin::kKeyFunctionMenu;
   menu->preselected = -1;
   menu->language = language;
   if (!menu->Create(owner)) {

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/WindowMessages.h"
+
 namespace skin {
 namespace {
 
@@ -55,19 +57,19 @@ bool CBmpMenu::OnCommand(WPARAM, LPARAM lParam) {
   const auto& entry = list[static_cast<std::size_t>(position)];
   if (entry.hasSubmenu) return true;  // its submenu makes the choice
   const auto params = TopLevelChoice(position, entry.value);
-  if (HWND owner = GetParent()) ::PostMessageW(owner, kMsgMenuChoice, params.wParam, params.lParam);
+  if (HWND owner = GetParent()) ::PostMessageW(owner, wm::kMenuChoice, params.wParam, params.lParam);
   return true;
 }
 
 LRESULT CBmpMenu::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
-    case kMsgSubmenuChoice: {
+    case wm::kSubmenuChoice: {
       const int parent = ChoiceParentPosition(static_cast<std::uint32_t>(wParam));
       const auto& list = MenuEntryList();
       if (parent < 0 || static_cast<std::size_t>(parent) >= list.size()) return 0;
       const auto params = ChoiceFromSubmenu(static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam),
                                             list[static_cast<std::size_t>(parent)].value);
-      if (HWND owner = GetParent()) ::PostMessageW(owner, kMsgMenuChoice, params.wParam, params.lParam);
+      if (HWND owner = GetParent()) ::PostMessageW(owner, wm::kMenuChoice, params.wParam, params.lParam);
       return 0;
     }
     case WM_MOUSEMOVE:

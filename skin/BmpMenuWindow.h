@@ -37,7 +37,7 @@ class CBmpMenuWindow : public CDialog {
   // Screen position of the top-left corner; set before the window is created.
   int x = 0;
   int y = 0;
-  int kind = 0;
+  MenuKind kind = kKeyFunctionMenu;
 
   // Loads the four GDI+ images and the mask, replacing what the window held.
   void LoadSkin(const MenuSkinPaths& paths);

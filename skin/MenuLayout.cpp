@@ -25,28 +25,28 @@ std::uint32_t Low(std::int32_t value) { return static_cast<std::uint32_t>(value)
 
 }  // namespace
 
-const MenuKindStyle& MenuStyle(int kind) {
+const MenuKindStyle& MenuStyle(MenuKind kind) {
   return kMenuKindStyles[kind >= 0 && kind < kMenuKinds ? kind : 0];
 }
 
-int MenuFontHeight(int kind, std::uint32_t language) {
-  return (kind == 3 || kind == 4) && language == 1 ? 14 : 16;
+int MenuFontHeight(MenuKind kind, std::uint32_t language) {
+  return (kind == kMacroMenu || kind == kMacroSecondMenu) && language == 1 ? 14 : 16;
 }
 
-std::vector<Rect> MenuEntryRects(int kind, int count, int imageWidth, int imageHeight) {
+std::vector<Rect> MenuEntryRects(MenuKind kind, int count, int imageWidth, int imageHeight) {
   const auto& style = MenuStyle(kind);
   const bool keyMenu = &style == &kMenuKindStyles[0];
   return Stack(count, style.firstTop, imageWidth, style.entryHeight,
                [&](int i) { return keyMenu && (i == 3 || i == 7) ? kKeyMenuExtraGap : 0; }, imageHeight);
 }
 
-std::vector<Rect> SubmenuEntryRects(int kind, int count) {
-  const int firstTop = kind == 1 ? 10 : kind == 2 ? 14 : 12;
+std::vector<Rect> SubmenuEntryRects(MenuKind kind, int count) {
+  const int firstTop = kind == kModifierMenu ? 10 : kind == kMediaPlayerMenu ? 14 : 12;
   return Stack(count, firstTop, kSubmenuEntryWidth, kSubmenuEntryHeight, [](int) { return 0; }, INT32_MAX);
 }
 
-int SubmenuKindFor(int position) {
-  return position == 3 || position == 6 ? 1 : position == 5 ? 2 : 0;
+MenuKind SubmenuKindFor(int position) {
+  return position == 3 || position == 6 ? kModifierMenu : position == 5 ? kMediaPlayerMenu : kKeyFunctionMenu;
 }
 
 int SubmenuLeft(int entryRight, int submenuWidth, int fullScreenWidth) {

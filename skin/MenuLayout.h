@@ -11,10 +11,6 @@ namespace skin {
 // A menu or submenu has at most this many entry buttons; further entries are not shown.
 inline constexpr int kMaxMenuEntries = 20;
 
-// Posted by a submenu to its menu, and by a menu to its owner.
-inline constexpr unsigned kMsgSubmenuChoice = 1280;
-inline constexpr unsigned kMsgMenuChoice = 1281;
-
 // Both menu classes are created from this dialog template.
 inline constexpr int kMenuTemplateId = 133;
 
@@ -32,7 +28,16 @@ inline constexpr Colour kMenuOrange = 0x00AFFF;
 inline constexpr int kMenuFontWeight = 500;
 inline constexpr int kMenuEntryGap = 2;
 
-inline constexpr int kMenuKinds = 5;
+// Which menu a bitmap menu is; the kind fixes its entry layout and colours.
+enum MenuKind : int {
+  kKeyFunctionMenu = 0,
+  kModifierMenu = 1,       // the quick-switch dialog's modifier menus
+  kMediaPlayerMenu = 2,
+  kMacroMenu = 3,          // the macro editor's menus
+  kMacroSecondMenu = 4,
+  kMenuKinds = 5,
+};
+
 inline constexpr MenuKindStyle kMenuKindStyles[kMenuKinds] = {
     // height, first top, x offset, placement,            hover,        pressed
     {20, 10, 10, placement::kLeft, kMenuOrange, 0xFFFFFF},      // 0 key function menu
@@ -43,14 +48,14 @@ inline constexpr MenuKindStyle kMenuKindStyles[kMenuKinds] = {
 };
 
 // Unknown kinds are laid out as kind 0.
-const MenuKindStyle& MenuStyle(int kind);
+const MenuKindStyle& MenuStyle(MenuKind kind);
 
 // Entry font height: 16, or 14 for kinds 3 and 4 under layout variant (Language) 1.
-int MenuFontHeight(int kind, std::uint32_t language);
+int MenuFontHeight(MenuKind kind, std::uint32_t language);
 
 // Entry rectangles of a menu of `count` entries on an image of the given size; at most kMaxMenuEntries.
 // Kind 0 leaves 14 more pixels before entries 3 and 7; bottoms are cut to the image height.
-std::vector<Rect> MenuEntryRects(int kind, int count, int imageWidth, int imageHeight);
+std::vector<Rect> MenuEntryRects(MenuKind kind, int count, int imageWidth, int imageHeight);
 
 // Submenus: 180 × 20 entries, 2 apart, from a first top of 12, 10 or 14 for kinds 0, 1, 2.
 inline constexpr int kSubmenuEntryWidth = 180;
@@ -59,10 +64,10 @@ inline constexpr int kSubmenuTextOffset = 10;
 // Kind 2 writes its entry text into this rectangle of the entry.
 inline constexpr Rect kSubmenuKind2TextRect{35, 0, 180, 15};
 
-std::vector<Rect> SubmenuEntryRects(int kind, int count);
+std::vector<Rect> SubmenuEntryRects(MenuKind kind, int count);
 
 // The submenu kind a menu gives the submenu of the entry at `position`: 3 and 6 give 1, 5 gives 2.
-int SubmenuKindFor(int position);
+MenuKind SubmenuKindFor(int position);
 
 // Left edge of a submenu opened beside an entry whose right edge is at `entryRight` (screen): the entry's
 // right edge, or, when the submenu would pass the full-screen width, twice its width further left.

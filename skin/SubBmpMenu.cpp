@@ -1,5 +1,7 @@
 #include "skin/SubBmpMenu.h"
 
+#include "platform/WindowMessages.h"
+
 namespace skin {
 
 BOOL CSubBmpMenu::OnInitDialog() {
@@ -13,7 +15,7 @@ BOOL CSubBmpMenu::OnInitDialog() {
     style.hover = kMenuOrange;
     style.pressed = kMenuTextColour;
     style.fontHeight = 16;
-    if (kind == 2) {
+    if (kind == kMediaPlayerMenu) {
       style.inRect = true;
       style.textRect = RECT{kSubmenuKind2TextRect.left, kSubmenuKind2TextRect.top, kSubmenuKind2TextRect.right,
                             kSubmenuKind2TextRect.bottom};
@@ -36,7 +38,7 @@ bool CSubBmpMenu::OnCommand(WPARAM, LPARAM lParam) {
   const int position = EntryOf(reinterpret_cast<HWND>(lParam));
   if (position < 0 || !current || static_cast<std::size_t>(position) >= current->size()) return false;
   const auto params = SubmenuChoice(parentPosition, position, (*current)[static_cast<std::size_t>(position)].value);
-  if (HWND menu = GetParent()) ::PostMessageW(menu, kMsgSubmenuChoice, params.wParam, params.lParam);
+  if (HWND menu = GetParent()) ::PostMessageW(menu, wm::kSubmenuChoice, params.wParam, params.lParam);
   return true;
 }
 

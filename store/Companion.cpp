@@ -11,13 +11,13 @@ void Post(platform::WindowMessenger& messenger, std::uint32_t message, std::uint
 }  // namespace
 
 void AnnounceOpen(platform::WindowMessenger& messenger, std::uintptr_t mainWindow) {
-  Post(messenger, kMsgWindowOpenClose, mainWindow);
+  Post(messenger, wm::kCompanionWindow, mainWindow);
 }
 
-void AnnounceClose(platform::WindowMessenger& messenger) { Post(messenger, kMsgWindowOpenClose, 0); }
+void AnnounceClose(platform::WindowMessenger& messenger) { Post(messenger, wm::kCompanionWindow, 0); }
 
 void AnnounceSave(platform::WindowMessenger& messenger) {
-  Post(messenger, kMsgSettingsOrProfile, kCodeSettingsSaved);
+  Post(messenger, wm::kCompanionSettingsOrProfile, wm::kSettingsSaved);
 }
 
 ProfileNotificationResult ApplyProfileNotification(SettingsStore& store, std::uintptr_t wParam,

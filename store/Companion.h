@@ -3,15 +3,13 @@
 
 #include <cstdint>
 
+#include "platform/WindowMessages.h"
 #include "platform/WindowMessenger.h"
 #include "store/SettingsStore.h"
 
 namespace store {
 
 inline constexpr char16_t kCompanionTitle[] = u"TrelmKeyboardHelper";
-inline constexpr std::uint32_t kMsgSettingsOrProfile = 1537;  // to the companion: saved; from it: profile
-inline constexpr std::uint32_t kMsgWindowOpenClose = 1538;
-inline constexpr std::uintptr_t kCodeSettingsSaved = 7;
 
 // Each looks the companion window up afresh and posts; nothing happens when it is not running.
 void AnnounceOpen(platform::WindowMessenger& messenger, std::uintptr_t mainWindow);

@@ -63,7 +63,7 @@ class BmpMenuTest : public ::testing::Test {
     if (pump) skintest::PumpFor(30);
   }
   RECT EntryRect(CBmpMenu& menu, int position) { return menu.Entry(position).GetWindowRect(); }
-  std::vector<HostWindow::Message> Choices() const { return host.Received(kMsgMenuChoice); }
+  std::vector<HostWindow::Message> Choices() const { return host.Received(wm::kMenuChoice); }
   void HoverEntry(CBmpMenu& menu, int position) {
     skintest::MoveTo(menu.Entry(position).GetHwnd(), POINT{40, 10});
     skintest::MoveTo(menu.Entry(position).GetHwnd(), POINT{41, 10});
@@ -202,7 +202,7 @@ TEST_F(BmpMenuTest, MoreThanTwentyEntriesShowTwenty) {
   for (int i = 0; i < 25; ++i) AddMenuEntry(u"x", i, true);
   for (int i = 0; i < 25; ++i) AddSubmenuEntry(3, u"y", i, true);
   CBmpMenu menu;
-  menu.kind = 1;  // 18-pixel entries: twenty of them still fit the skin
+  menu.kind = skin::kModifierMenu;  // 18-pixel entries: twenty of them still fit the skin
   Open(menu);
   EXPECT_EQ(menu.EntryCount(), 20);
   HoverEntry(menu, 3);

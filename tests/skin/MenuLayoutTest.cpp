@@ -14,7 +14,7 @@ std::vector<int> Tops(const std::vector<Rect>& rects) {
 }
 
 TEST(MenuEntryRects, KeyMenuLeavesGapsBeforeEntries3And7) {
-  const auto rects = MenuEntryRects(0, 11, 181, 295);
+  const auto rects = MenuEntryRects(kKeyFunctionMenu, 11, 181, 295);
   EXPECT_EQ(Tops(rects), (std::vector<int>{10, 32, 54, 90, 112, 134, 156, 192, 214, 236, 258}));
   for (const auto& r : rects) {
     EXPECT_EQ(r.left, 0);
@@ -24,17 +24,17 @@ TEST(MenuEntryRects, KeyMenuLeavesGapsBeforeEntries3And7) {
 }
 
 struct KindCase {
-  int kind;
+  MenuKind kind;
   std::vector<int> tops;
   int height;
 };
 
 TEST(MenuEntryRects, OtherKindsStackWithoutGaps) {
   const KindCase cases[] = {
-      {1, {5, 25, 45, 65}, 18},
-      {2, {16, 47, 78, 109}, 29},
-      {3, {5, 26, 47, 68}, 19},
-      {4, {9, 30, 51, 72}, 19},
+      {kModifierMenu, {5, 25, 45, 65}, 18},
+      {kMediaPlayerMenu, {16, 47, 78, 109}, 29},
+      {kMacroMenu, {5, 26, 47, 68}, 19},
+      {kMacroSecondMenu, {9, 30, 51, 72}, 19},
   };
   for (const auto& c : cases) {
     const auto rects = MenuEntryRects(c.kind, 4, 120, 500);
@@ -44,34 +44,34 @@ TEST(MenuEntryRects, OtherKindsStackWithoutGaps) {
 }
 
 TEST(MenuEntryRects, BottomsAreCutToTheImageAndNoMoreThan20Entries) {
-  const auto cut = MenuEntryRects(2, 3, 100, 70);
+  const auto cut = MenuEntryRects(kMediaPlayerMenu, 3, 100, 70);
   EXPECT_EQ(cut[1].bottom, 70);      // 47 + 29 = 76 passes the image
   EXPECT_EQ(cut[2].top, 78);         // lies wholly below the image: empty, never negative in height
   EXPECT_EQ(cut[2].height(), 0);
-  EXPECT_EQ(MenuEntryRects(0, 35, 181, 2000).size(), 20u);
-  EXPECT_TRUE(MenuEntryRects(0, -1, 181, 295).empty());
-  EXPECT_EQ(Tops(MenuEntryRects(9, 4, 181, 295)), Tops(MenuEntryRects(0, 4, 181, 295)));
+  EXPECT_EQ(MenuEntryRects(kKeyFunctionMenu, 35, 181, 2000).size(), 20u);
+  EXPECT_TRUE(MenuEntryRects(kKeyFunctionMenu, -1, 181, 295).empty());
+  EXPECT_EQ(Tops(MenuEntryRects(static_cast<MenuKind>(9), 4, 181, 295)), Tops(MenuEntryRects(kKeyFunctionMenu, 4, 181, 295)));
 }
 
 TEST(MenuStyle, KindTable) {
-  EXPECT_EQ(MenuStyle(0).textOffset, 10);
-  EXPECT_EQ(MenuStyle(0).placement, placement::kLeft);
-  EXPECT_EQ(MenuStyle(0).hover, 0x00AFFFu);
-  EXPECT_EQ(MenuStyle(1).placement, placement::kCentred);
-  EXPECT_EQ(MenuStyle(1).pressed, 0x00AFFFu);
-  EXPECT_EQ(MenuStyle(3).textOffset, 6);
-  EXPECT_EQ(MenuFontHeight(3, 1), 14);
-  EXPECT_EQ(MenuFontHeight(4, 1), 14);
-  EXPECT_EQ(MenuFontHeight(4, 0), 16);
-  EXPECT_EQ(MenuFontHeight(0, 1), 16);
+  EXPECT_EQ(MenuStyle(kKeyFunctionMenu).textOffset, 10);
+  EXPECT_EQ(MenuStyle(kKeyFunctionMenu).placement, placement::kLeft);
+  EXPECT_EQ(MenuStyle(kKeyFunctionMenu).hover, 0x00AFFFu);
+  EXPECT_EQ(MenuStyle(kModifierMenu).placement, placement::kCentred);
+  EXPECT_EQ(MenuStyle(kModifierMenu).pressed, 0x00AFFFu);
+  EXPECT_EQ(MenuStyle(kMacroMenu).textOffset, 6);
+  EXPECT_EQ(MenuFontHeight(kMacroMenu, 1), 14);
+  EXPECT_EQ(MenuFontHeight(kMacroSecondMenu, 1), 14);
+  EXPECT_EQ(MenuFontHeight(kMacroSecondMenu, 0), 16);
+  EXPECT_EQ(MenuFontHeight(kKeyFunctionMenu, 1), 16);
 }
 
 TEST(SubmenuLayout, FirstTopsByKindAndFixedEntrySize) {
-  EXPECT_EQ(Tops(SubmenuEntryRects(0, 3)), (std::vector<int>{12, 34, 56}));
-  EXPECT_EQ(Tops(SubmenuEntryRects(1, 3)), (std::vector<int>{10, 32, 54}));
-  EXPECT_EQ(Tops(SubmenuEntryRects(2, 3)), (std::vector<int>{14, 36, 58}));
-  EXPECT_EQ(SubmenuEntryRects(0, 13)[12], (Rect{0, 12 + 12 * 22, 180, 12 + 12 * 22 + 20}));
-  EXPECT_EQ(SubmenuEntryRects(0, 21).size(), 20u);
+  EXPECT_EQ(Tops(SubmenuEntryRects(kKeyFunctionMenu, 3)), (std::vector<int>{12, 34, 56}));
+  EXPECT_EQ(Tops(SubmenuEntryRects(kModifierMenu, 3)), (std::vector<int>{10, 32, 54}));
+  EXPECT_EQ(Tops(SubmenuEntryRects(kMediaPlayerMenu, 3)), (std::vector<int>{14, 36, 58}));
+  EXPECT_EQ(SubmenuEntryRects(kKeyFunctionMenu, 13)[12], (Rect{0, 12 + 12 * 22, 180, 12 + 12 * 22 + 20}));
+  EXPECT_EQ(SubmenuEntryRects(kKeyFunctionMenu, 21).size(), 20u);
 }
 
 TEST(SubmenuLayout, KindsByParentPosition) {

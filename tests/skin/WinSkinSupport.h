@@ -18,6 +18,7 @@
 #include "framework/Gdiplus.h"
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
+#include "platform/WindowMessages.h"
 #include "platform/win32/Handles.h"
 #include "tests/framework/TestSupport.h"
 #include "tests/skin/BmpBuilder.h"
@@ -176,8 +177,8 @@ class HostWindow : public CWnd {
  protected:
   LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
     switch (msg) {
-      case 1280:
-      case 1281:
+      case wm::kSubmenuChoice:
+      case wm::kMenuChoice:
         messages.push_back({msg, wParam, lParam});
         return 0;
       case WM_COMMAND:  // recorded, then reflected to the control as usual

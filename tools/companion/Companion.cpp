@@ -13,12 +13,12 @@
 #include <cwchar>
 #include <string>
 
+#include "platform/WindowMessages.h"
+
 namespace {
 
 constexpr wchar_t kTitle[] = L"TrelmKeyboardHelper";
 constexpr wchar_t kClass[] = L"TrelmCompanionWindow";
-constexpr UINT kMsgSettingsOrProfile = 1537;
-constexpr UINT kMsgWindowOpenClose = 1538;
 constexpr UINT kMsgNotifyRequest = WM_APP + 1;  // from a second instance: wParam profile, lParam layer
 
 FILE* g_log = nullptr;
@@ -32,15 +32,15 @@ void Log(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case kMsgWindowOpenClose:
+    case wm::kCompanionWindow:
       Log(message, wParam, lParam);
       g_configWindow = reinterpret_cast<HWND>(wParam);
       return 0;
-    case kMsgSettingsOrProfile:
+    case wm::kCompanionSettingsOrProfile:
       Log(message, wParam, lParam);
       return 0;
     case kMsgNotifyRequest:
-      if (g_configWindow) ::PostMessageW(g_configWindow, kMsgSettingsOrProfile, wParam, lParam);
+      if (g_configWindow) ::PostMessageW(g_configWindow, wm::kCompanionSettingsOrProfile, wParam, lParam);
       return 0;
     case WM_DESTROY:
       ::PostQuitMessage(0);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/WindowMessages.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Text.h"
 #include "skin/SkinPaths.h"
@@ -202,7 +203,7 @@ LRESULT CSkinDemoDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_ERASEBKGND:
       return TRUE;
-    case skin::kMsgMenuChoice: {
+    case wm::kMenuChoice: {
       wchar_t text[160];
       std::swprintf(text, 160, L"Menu choice %d.%d: 0x%08X", skin::ChoiceParentPosition(wParam),
                     skin::ChoiceSubmenuPosition(wParam), static_cast<unsigned>(lParam));
