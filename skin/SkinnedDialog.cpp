@@ -19,8 +19,10 @@ void CSkinnedDialog::BuildSkin(const DialogSkinFiles& files, std::span<const Dia
     CBitmapBtn2& button = m_buttons.emplace_back();
     if (!button.Create(spec.rect, m_hWnd)) continue;
     const RECT& r = spec.rect;
-    button.SetFaces(cutter, m_skin.normal(), m_skin.over(), spec.pressedFromOver ? m_skin.over() : m_skin.down(),
-                    m_skin.normal(), r.left, r.top, r.right, r.bottom);
+    const HBITMAP normal = m_skin.normal();
+    const HBITMAP over = spec.plain ? normal : m_skin.over();
+    const HBITMAP down = spec.plain ? normal : spec.pressedFromOver ? m_skin.over() : m_skin.down();
+    button.SetFaces(cutter, normal, over, down, normal, r.left, r.top, r.right, r.bottom);
     button.textColour = spec.colours.normal;
     button.hoverColour = spec.colours.hover;
     button.pressedColour = spec.colours.pressed;
@@ -31,6 +33,20 @@ void CSkinnedDialog::BuildSkin(const DialogSkinFiles& files, std::span<const Dia
   m_texts.clear();
   for (const DialogText& text : texts) m_texts.push_back(win::Wide(strings::LookUpString(*text.key)));
   m_skin.Finish(m_hWnd);
+}
+
+HWND CSkinnedDialog::MainWindow() {
+  const std::wstring title = win::Wide(strings::LookUpString(strings::kMainName));
+  return title.empty() ? nullptr : ::FindWindowW(nullptr, title.c_str());
+}
+
+void CSkinnedDialog::PostToMainWindow(UINT msg, WPARAM code, LPARAM lParam) {
+  if (HWND main = MainWindow()) ::PostMessageW(main, msg, code, lParam);
+}
+
+LRESULT CSkinnedDialog::SendToMainWindow(UINT msg, WPARAM code, LPARAM lParam) {
+  HWND main = MainWindow();
+  return main ? ::SendMessageW(main, msg, code, lParam) : 0;
 }
 
 void CSkinnedDialog::DrawBackground(HDC dc, SIZE) const { DrawBitmap(dc, m_skin.normal(), 0, 0); }

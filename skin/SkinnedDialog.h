@@ -26,6 +26,7 @@ struct DialogButton {
   TextColours colours{};                        // caption colours: normal, hover, pressed
   CaptionAlign alignment = CaptionAlign::Centre;
   bool pressedFromOver = false;                 // the pressed (and selected) face is the over picture's
+  bool plain = false;                           // every face is the normal picture's: a display, not a button
 };
 
 // One text of a dialog's table, painted on the background in every paint.
@@ -41,6 +42,8 @@ class CSkinnedDialog : public CDialog {
   CBitmapBtn2& GetButton(std::size_t index) { return m_buttons.at(index); }
   const CBitmapBtn2& GetButton(std::size_t index) const { return m_buttons.at(index); }
   std::size_t ButtonCount() const { return m_buttons.size(); }
+  // The window's full size: its pictures'.
+  SIZE SkinSize() const { return m_skin.size(); }
   // The table texts as looked up, in table order.
   const std::vector<std::wstring>& Texts() const { return m_texts; }
 
@@ -58,6 +61,11 @@ class CSkinnedDialog : public CDialog {
   void BuildSkin(const DialogSkinFiles& files, std::span<const DialogButton> buttons,
                  std::span<const DialogText> texts = {}, POINT at = {0, 0});
   const DialogSkin& Skin() const { return m_skin; }
+
+  // The main window is found afresh by its title each time; when it is missing the message goes nowhere.
+  static HWND MainWindow();
+  static void PostToMainWindow(UINT msg, WPARAM code, LPARAM lParam = 0);
+  static LRESULT SendToMainWindow(UINT msg, WPARAM code, LPARAM lParam = 0);
 
   // --- Hooks ---------------------------------------------------------------------------------------------
   // A click on the button at `index` of the table.

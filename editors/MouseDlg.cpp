@@ -1,0 +1,93 @@
+#include "editors/MouseDlg.h"
+
+#include "Resource.h"
+#include "platform/ProgramFolders.h"
+#include "platform/WindowMessages.h"
+#include "platform/win32/Text.h"
+
+namespace {
+
+const skin::DialogButton kButtons[] = {
+    {{149, 138, 257, 163}, &strings::kOtherOk},
+    {{261, 138, 369, 163}, &strings::kOtherCancel},
+};
+const skin::DialogText kTexts[] = {
+    {&strings::kMacroTitle, {20, 15, 360, 40}, skin::kTitleStyle},
+};
+
+struct ChoiceSpec {
+  std::int32_t kind;
+  POINT corner;
+  const char16_t* files;  // "<files>_n.bmp", "_o.bmp", "_d.bmp"
+};
+// In the order of CMouseDlg::Choice.
+constexpr ChoiceSpec kChoices[CMouseDlg::kChoiceCount] = {
+    {17, {126, 49}, u"mouse left"},
+    {18, {192, 49}, u"mouse right"},
+    {19, {180, 71}, u"mouse middle"},
+    {24, {180, 57}, u"mouse up"},
+    {25, {180, 102}, u"mouse down"},
+};
+constexpr std::int32_t kDefaultKind = 17;
+
+}  // namespace
+
+CMouseDlg::CMouseDlg() : CSkinnedDialog(IDD_MOUSE) {}
+
+BOOL CMouseDlg::OnInitDialog() {
+  CSkinnedDialog::OnInitDialog();
+  BuildSkin(SkinSet(u"mouse button"), kButtons, kTexts);
+  for (int i = 0; i < kChoiceCount; ++i) {
+    const ChoiceSpec& spec = kChoices[i];
+    skin::CRgnButton& button = m_choices[static_cast<std::size_t>(i)];
+    const auto files = skin::RegionButtonSet(platform::Folders().exe, spec.files);
+    button.SetFiles(win::Wide(files.first), win::Wide(files.second), win::Wide(files.third), win::Wide(files.fourth));
+    if (!button.Create(m_hWnd)) continue;
+    button.SetWindowPos(nullptr, spec.corner.x, spec.corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    button.SetToggleMode(1);
+  }
+  return TRUE;
+}
+
+void CMouseDlg::ClearChoice() {
+  m_selectedKind = 0;
+  for (auto& button : m_choices) button.SetChecked(0);
+}
+
+void CMouseDlg::Select(int choice) {
+  m_selectedKind = kChoices[choice].kind;
+  // Exactly one shape looks selected, even when the click toggled the chosen one off again.
+  for (int i = 0; i < kChoiceCount; ++i) {
+    m_choices[static_cast<std::size_t>(i)].SetChecked(i == choice ? 1 : 0);
+    m_choices[static_cast<std::size_t>(i)].Invalidate(false);
+  }
+}
+
+bool CMouseDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+  const auto sender = reinterpret_cast<HWND>(lParam);
+  for (int i = 0; sender && i < kChoiceCount; ++i) {
+    if (m_choices[static_cast<std::size_t>(i)].GetHwnd() == sender) {
+      Select(i);
+      return true;
+    }
+  }
+  return CSkinnedDialog::OnCommand(wParam, lParam);
+}
+
+void CMouseDlg::OnButton(std::size_t index) {
+  if (index == kOk) {
+    // Synchronous: the record is written and saved before this dialog hides.
+    SendToMainWindow(wm::kFromMouse, wm::kApply);
+    PostToMainWindow(wm::kFromMouse, wm::kClosed);
+    EndDialog(IDOK);
+  } else {
+    PostToMainWindow(wm::kFromMouse, wm::kClosed);
+    EndDialog(IDCANCEL);
+  }
+}
+
+LRESULT CMouseDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  // Each showing starts from the left button, although no shape is drawn selected yet.
+  if (msg == WM_SHOWWINDOW && wParam) m_selectedKind = kDefaultKind;
+  return CSkinnedDialog::WindowProc(msg, wParam, lParam);
+}
