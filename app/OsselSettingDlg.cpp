@@ -9,9 +9,12 @@
 #include "dialogs/AboutDlg.h"
 #include "dialogs/WarningDlg.h"
 #include "dialogs/WarningModes.h"
+#include "editors/LaunchProgram.h"
 #include "framework/DeviceContext.h"
 #include "framework/Gdiplus.h"
+#include "profiles/SwitchProfile.h"
 #include "platform/ProgramFolders.h"
+#include "platform/WindowMessages.h"
 #include "platform/win32/Text.h"
 #include "skin/ShapedWindow.h"
 #include "skin/SkinPaths.h"
@@ -70,6 +73,7 @@ COsselSettingDlg::~COsselSettingDlg() = default;
 
 BOOL COsselSettingDlg::OnInitDialog() {
   CDialog::OnInitDialog();
+  CreateChildren();
 
   const auto aboutText = [] {
     wchar_t text[128] = {};
@@ -98,6 +102,7 @@ BOOL COsselSettingDlg::OnInitDialog() {
   m_keyboard.Build(m_hWnd, app::LayoutVariant(m_store.header.Language), platform::Folders().exe, ImagesOfLayer(0));
   const SIZE size = m_mask2.size();
   MoveWindow(0, 0, size.cx, size.cy);
+  PlaceAttachedWindows();
   m_initialised = true;
 
   RebuildProfileLabel();
@@ -201,7 +206,7 @@ void COsselSettingDlg::Save() {
 bool COsselSettingDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   const auto sender = reinterpret_cast<HWND>(lParam);
   if (!sender) return CDialog::OnCommand(wParam, lParam);
-  if (m_menu) CloseKeyMenu(true);
+  CloseKeyMenu();
 
   const auto is = [&](Button button) { return sender == m_buttons[static_cast<std::size_t>(button)].GetHwnd(); };
   if (is(kClose) || is(kCancel)) {
@@ -231,6 +236,8 @@ bool COsselSettingDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
       ShowLayer(static_cast<int>(store::CurrentProfile(m_store).Keymap));
       RebuildProfileLabel();
     }
+  } else if (is(kReference)) {
+    if (!m_panelOut) SlidePanelOut();
   } else if (is(kLayer1) || is(kLayer2) || is(kLayer3)) {
     ShowLayer(is(kLayer1) ? 0 : is(kLayer2) ? 1 : 2);
   } else if (const int slot = m_keyboard.SlotOf(sender); slot >= 0) {
@@ -248,6 +255,7 @@ void COsselSettingDlg::OpenManual() const {
 
 void COsselSettingDlg::OpenKeyMenu(int slot) {
   if (m_profileDialogOpen) return;
+  if (m_panelOut) m_panel.PostMessage(wm::kPanelCloseMenu);
   if (m_menu) {
     m_menu->DestroyWindow();
     m_menu.reset();
@@ -263,25 +271,59 @@ void COsselSettingDlg::OpenKeyMenu(int slot) {
   m_menu = app::OpenKeyFunctionMenu(m_hWnd, platform::Folders().exe, origin, m_store.header.Language);
 }
 
-void COsselSettingDlg::CloseKeyMenu(bool forgetKey) {
-  if (m_menu) {
-    m_menu->DestroyWindow();
-    m_menu.reset();
-  }
+void COsselSettingDlg::CloseKeyMenu() {
+  if (!m_menu) return;
+  m_menu->DestroyWindow();
+  m_menu.reset();
   MarkKey(m_keyBeingEdited, false);
-  if (forgetKey) m_keyBeingEdited = -1;
+  m_keyBeingEdited = -1;
 }
 
 void COsselSettingDlg::RunMenuCommand(LPARAM value) {
   const int slot = m_keyBeingEdited;
   store::KeyRecord* record = store::FindKeyRecord(m_store, store::CurrentProfileIndex(m_store), m_layerShown, slot);
   if (!record) return;
+  if (m_panelOut) SlidePanelIn();
   const app::MenuCommand command = app::DecodeMenuValue(static_cast<std::uintptr_t>(value));
-  // Direct choices change memory only; APPLY or OK saves them. The choices that need an editor or a
-  // dialog of their own leave the record as it is.
-  if (const auto kind = app::DirectAssignmentKind(command)) store::WriteSimpleKind(*record, *kind);
+  // The editors keep the key until they report that they closed; they write and save on their own apply.
+  switch (static_cast<catalogue::Category>(command.category)) {
+    case catalogue::Category::SingleKey:
+      OpenEditor(Editor::kSingleKey);
+      return;
+    case catalogue::Category::Mouse:
+      m_mouse.ClearChoice();
+      OpenEditor(Editor::kMouse);
+      return;
+    case catalogue::Category::ProfileSwitch:
+      RunProfileSwitchDialog(*record);
+      break;
+    case catalogue::Category::LaunchProgram:
+      RunLaunchDialog(*record);
+      break;
+    default:
+      // Direct choices change memory only; APPLY or OK saves them.
+      if (const auto kind = app::DirectAssignmentKind(command)) store::WriteSimpleKind(*record, *kind);
+      break;
+  }
   MarkKey(slot, false);
   m_keyBeingEdited = -1;
+}
+
+void COsselSettingDlg::RunProfileSwitchDialog(store::KeyRecord& record) {
+  CSwitchProfile dialog(static_cast<int>(store::CurrentProfile(m_store).Keymap));
+  const auto& target = record.profileSwitch;
+  dialog.SetValues(target.TargetProfile, target.TargetLayer, target.ShowOsd);
+  if (dialog.DoModal(m_hWnd) != IDOK) return;
+  const auto chosen = dialog.Values();
+  store::WriteProfileSwitch(record, chosen.profile, chosen.layer, chosen.showOsd);
+}
+
+void COsselSettingDlg::RunLaunchDialog(store::KeyRecord& record) {
+  CLaunchProgram dialog;
+  dialog.SetProgram(win::Wide(store::TerminatedView(record.launch.ProgramPath, store::kPathCapacity)),
+                    win::Wide(store::TerminatedView(record.launch.ShortcutName, store::kPathCapacity)));
+  if (dialog.DoModal(m_hWnd) != IDOK) return;
+  store::WriteLaunchProgram(record, win::Utf16(dialog.ProgramPath()), win::Utf16(dialog.ProgramName()));
 }
 
 void COsselSettingDlg::OnProfileNotification(WPARAM wParam, LPARAM lParam) {
@@ -291,8 +333,18 @@ void COsselSettingDlg::OnProfileNotification(WPARAM wParam, LPARAM lParam) {
 }
 
 void COsselSettingDlg::OnBackgroundPress(LPARAM point) {
-  CloseKeyMenu(true);
+  CloseKeyMenu();
+  if (m_panelOut) m_panel.PostMessage(wm::kPanelCloseMenu);
   skin::MoveByBody(m_hWnd, point);
+}
+
+void COsselSettingDlg::OnActivateApp(bool active) {
+  if (!active) {
+    CloseKeyMenu();
+    return;
+  }
+  if (m_initialised) RebuildProfileLabel();
+  if (m_panelOut) PlaceAttachedWindows();
 }
 
 bool COsselSettingDlg::PreTranslateMessage(MSG& msg) {
@@ -307,16 +359,19 @@ LRESULT COsselSettingDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
       OnBackgroundPress(lParam);
       return 0;
-    case kMsgMenuChoice:
+    case wm::kMenuChoice:
       if (m_menu) {
         m_menu->DestroyWindow();
         m_menu.reset();
       }
       RunMenuCommand(lParam);
       return 0;
-    case kMsgProfileNotification:
+    case wm::kCompanionSettingsOrProfile:
       OnProfileNotification(wParam, lParam);
       return 0;
+    case WM_MOVE:
+      if (m_initialised) PlaceAttachedWindows();
+      break;
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == kSysCommandAbout) {
         CAboutDlg about;
@@ -325,13 +380,10 @@ LRESULT COsselSettingDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_ACTIVATEAPP:
-      if (wParam) {
-        if (m_initialised) RebuildProfileLabel();
-      } else {
-        CloseKeyMenu(true);
-      }
+      OnActivateApp(wParam != FALSE);
       break;
     default:
+      if (OnChildMessage(msg, wParam, lParam)) return 0;
       break;
   }
   return CDialog::WindowProc(msg, wParam, lParam);

@@ -2,13 +2,17 @@
 // The one top-level window: a borderless, skinned picture of the keyboard for the current profile and
 // the layer shown. It lets the user pick a layer, open the key function menu on any key, reset the layer
 // or everything, and apply (save) or discard. It is the only writer of key records and the only caller
-// of the registry save.
+// of the registry save. Its child windows (the editors and the advanced settings panel) are created with
+// it, hang beside it and report back with private messages (OsselSettingChildren.cpp).
 
 #include <array>
 #include <memory>
 #include <string>
 
 #include "app/KeyboardPicture.h"
+#include "dialogs/RefrenceDlg.h"
+#include "editors/MouseDlg.h"
+#include "editors/SinglekeyDlg.h"
 #include "framework/Dialog.h"
 #include "platform/Registry.h"
 #include "platform/WindowMessenger.h"
@@ -24,10 +28,6 @@ class COsselSettingDlg : public CDialog {
   COsselSettingDlg(store::SettingsStore& store, platform::Registry& registry, platform::WindowMessenger& messenger);
   ~COsselSettingDlg() override;
 
-  // The main window's private messages.
-  static constexpr UINT kMsgMenuChoice = 1281;
-  static constexpr UINT kMsgPanelCloseMenu = 1282;
-  static constexpr UINT kMsgProfileNotification = 1537;
   static constexpr UINT kSysCommandAbout = 16;
 
   // The window's own buttons, in the order they are created.
@@ -41,7 +41,11 @@ class COsselSettingDlg : public CDialog {
   int LayerShown() const { return m_layerShown; }
   int KeyBeingEdited() const { return m_keyBeingEdited; }
   bool IsMenuOpen() const { return m_menu != nullptr; }
+  bool IsPanelOut() const { return m_panelOut; }
   const app::KeyboardPicture& Keyboard() const { return m_keyboard; }
+  CSinglekeyDlg& SingleKeyDialog() { return m_singleKey; }
+  CMouseDlg& MouseDialog() { return m_mouse; }
+  CRefrenceDlg& Panel() { return m_panel; }
 
  protected:
   BOOL OnInitDialog() override;
@@ -67,10 +71,31 @@ class COsselSettingDlg : public CDialog {
   void Save();
   void OpenManual() const;
   void OpenKeyMenu(int slot);
-  void CloseKeyMenu(bool forgetKey);
+  // Destroys an open menu and gives the key being edited its ordinary look; only a menu that was open
+  // lets go of the key (an editor may hold it).
+  void CloseKeyMenu();
   void RunMenuCommand(LPARAM value);
+  void RunProfileSwitchDialog(store::KeyRecord& record);
+  void RunLaunchDialog(store::KeyRecord& record);
   void OnProfileNotification(WPARAM wParam, LPARAM lParam);
   void OnBackgroundPress(LPARAM point);
+  void OnActivateApp(bool active);
+
+  // --- The child windows (OsselSettingChildren.cpp) ----------------------------------------------------------
+  enum class Editor { kNone, kSingleKey, kMouse };
+  void CreateChildren();
+  // True when `msg` is a child's private message, which it then handled.
+  bool OnChildMessage(UINT msg, WPARAM code, LPARAM lParam);
+  void OpenEditor(Editor editor);
+  void OnEditorApplied(Editor editor);
+  void OnEditorClosed();
+  void OnReplaceKeyQuestion(LPARAM keyCode);
+  CDialog* EditorWindow(Editor editor);
+  void PlaceAttachedWindows();
+  // Moves the main window up so a child `height` high, attached below it, stays above the screen's bottom.
+  void LiftFor(int height);
+  void SlidePanelOut();
+  void SlidePanelIn();
 
   store::SettingsStore& m_store;
   platform::Registry& m_registry;
@@ -86,9 +111,15 @@ class COsselSettingDlg : public CDialog {
   app::KeyboardPicture m_keyboard;
   std::unique_ptr<skin::CBmpMenu> m_menu;
 
+  CRefrenceDlg m_panel;
+  CSinglekeyDlg m_singleKey;
+  CMouseDlg m_mouse;
+
   int m_layerShown = 0;
   int m_keyBeingEdited = -1;
+  Editor m_openEditor = Editor::kNone;
   bool m_panelOut = false;
   bool m_profileDialogOpen = false;
+  bool m_placing = false;  // placing the attached windows moves the main window itself
   bool m_initialised = false;
 };

@@ -1,69 +1,10 @@
 // The main window for real under Wine: created from its template with the shipped texts and skin beside
 // the test program, an in-memory registry and a recording companion, and driven by messages and clicks.
-#include <gtest/gtest.h>
-#include <windows.h>
-
-#include "app/OsselSettingDlg.h"
-#include "dialogs/WarningDlg.h"
-#include "framework/Gdiplus.h"
-#include "platform/fake/MemoryRegistry.h"
-#include "platform/fake/RecordingMessenger.h"
-#include "store/Companion.h"
-#include "store/RegistryPersistence.h"
-#include "tests/framework/TestSupport.h"
+#include "tests/app/MainWindowFixture.h"
 
 namespace {
 
-using platform::PostedMessage;
-
-std::vector<std::uint8_t> Record(std::uint8_t kind, std::size_t offset = 0, std::uint8_t value = 0) {
-  std::vector<std::uint8_t> bytes(store::kKeyRecordSize, 0);
-  bytes[0] = kind;
-  if (offset) bytes[offset] = value;
-  return bytes;
-}
-
-class MainWindow : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    gdiplus = new win::GdiplusSession;
-    fwtest::UseProgramFilesBesideTest();
-  }
-  static void TearDownTestSuite() { delete gdiplus; }
-
-  void SetUp() override {
-    const auto profile0 = store::ProfileKeyPath(0);
-    registry.Set(profile0, u"Layer0Button000", Record(1, 26, 0x70));  // F1 as a single key
-    registry.Set(profile0, u"Layer0Button001", Record(73));           // a kind with no label
-    registry.Set(profile0, u"Layer1Button002", Record(39));           // Mute, on the second layer
-    messenger.title = store::kCompanionTitle;
-  }
-  void TearDown() override {
-    if (window) window->DestroyWindow();
-    window.reset();
-  }
-
-  void Open() {
-    window = std::make_unique<COsselSettingDlg>(*settings, registry, messenger);
-    ASSERT_TRUE(window->Create(nullptr));
-    window->ShowWindow(SW_SHOWNOACTIVATE);
-    fwtest::PumpFor(50);
-  }
-  void Press(HWND button) { window->SendMessage(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(button)); }
-  void Press(COsselSettingDlg::Button button) { Press(window->GetButton(button).GetHwnd()); }
-  std::wstring Tooltip(int slot) {
-    const auto& key = window->Keyboard().Key(slot);
-    return key.GetTooltip().IsCreated() ? key.GetTooltip().GetToolText(key.GetHwnd()) : std::wstring();
-  }
-  store::KeyRecord& RecordOf(int profile, int layer, int slot) { return *store::FindKeyRecord(*settings, profile, layer, slot); }
-
-  static win::GdiplusSession* gdiplus;
-  platform::MemoryRegistry registry;
-  platform::RecordingMessenger messenger;
-  std::unique_ptr<store::SettingsStore> settings = store::MakeStore();
-  std::unique_ptr<COsselSettingDlg> window;
-};
-win::GdiplusSession* MainWindow::gdiplus = nullptr;
+using namespace apptest;
 
 TEST_F(MainWindow, OpensAtTheCornerWithItsTitleAndAnnouncesItself) {
   Open();
@@ -103,7 +44,7 @@ TEST_F(MainWindow, AMenuChoiceWritesTheRecordButSavesNothing) {
   ASSERT_TRUE(window->IsMenuOpen());
   EXPECT_EQ(window->KeyBeingEdited(), 10);
 
-  window->SendMessage(COsselSettingDlg::kMsgMenuChoice, 5 * 65536 + 4, 6 * 65536 + 39);  // MEDIA, MUTE
+  window->SendMessage(wm::kMenuChoice, 5 * 65536 + 4, 6 * 65536 + 39);  // MEDIA, MUTE
   EXPECT_FALSE(window->IsMenuOpen());
   EXPECT_EQ(window->KeyBeingEdited(), -1);
   const store::KeyRecord& record = RecordOf(0, 0, 10);
@@ -120,17 +61,17 @@ TEST_F(MainWindow, AMenuChoiceWritesTheRecordButSavesNothing) {
 TEST_F(MainWindow, ChoicesThatAreNotOfThisMenuChangeNothing) {
   Open();
   Press(window->Keyboard().KeyWindow(0));
-  window->SendMessage(COsselSettingDlg::kMsgMenuChoice, 0, 6 * 65536 + 49);  // an internet kind under media
+  window->SendMessage(wm::kMenuChoice, 0, 6 * 65536 + 49);  // an internet kind under media
   EXPECT_EQ(RecordOf(0, 0, 0).FunctionKind, 1);
   EXPECT_EQ(window->KeyBeingEdited(), -1);
-  window->SendMessage(COsselSettingDlg::kMsgMenuChoice, 0, 10 * 65536);  // no key is being edited now
+  window->SendMessage(wm::kMenuChoice, 0, 10 * 65536);  // no key is being edited now
   EXPECT_EQ(RecordOf(0, 0, 0).FunctionKind, 1);
 }
 
 TEST_F(MainWindow, ResetAndDisableFromTheMenuAndTheEnterKeyLooks) {
   Open();
   Press(window->Keyboard().KeyWindow(0));
-  window->SendMessage(COsselSettingDlg::kMsgMenuChoice, 9 * 65536, 0);  // RESET
+  window->SendMessage(wm::kMenuChoice, 9 * 65536, 0);  // RESET
   EXPECT_EQ(RecordOf(0, 0, 0).FunctionKind, 0);
   EXPECT_EQ(Tooltip(0), L"");
 
@@ -138,7 +79,7 @@ TEST_F(MainWindow, ResetAndDisableFromTheMenuAndTheEnterKeyLooks) {
   Press(enter.GetHwnd());
   EXPECT_EQ(window->KeyBeingEdited(), 51);
   EXPECT_NE(enter.GetFile(0).find(L"layer1_enter_down.bmp"), std::wstring::npos) << "pressed while edited";
-  window->SendMessage(COsselSettingDlg::kMsgMenuChoice, 10 * 65536, 10 * 65536);  // DISABLE
+  window->SendMessage(wm::kMenuChoice, 10 * 65536, 10 * 65536);  // DISABLE
   EXPECT_EQ(RecordOf(0, 0, 51).FunctionKind, 10);
   EXPECT_NE(enter.GetFile(0).find(L"layer1_enter_selected.bmp"), std::wstring::npos);
   Press(COsselSettingDlg::kLayer3);
@@ -158,40 +99,20 @@ TEST_F(MainWindow, OpeningASecondMenuReturnsTheFirstKey) {
 
 TEST_F(MainWindow, TheCompanionSwitchesProfileAndLayerWithoutASave) {
   Open();
-  window->SendMessage(COsselSettingDlg::kMsgProfileNotification, 3, 1);
+  window->SendMessage(wm::kCompanionSettingsOrProfile, 3, 1);
   EXPECT_EQ(settings->header.ProfileCurrent, 3u);
   EXPECT_EQ(window->LayerShown(), 1);
   EXPECT_EQ(settings->profiles[3].Keymap, 1u);
   EXPECT_EQ(window->ProfileLabel(), L"Profile 04    ");
 
-  window->SendMessage(COsselSettingDlg::kMsgProfileNotification, 12, static_cast<LPARAM>(-1));
+  window->SendMessage(wm::kCompanionSettingsOrProfile, 12, static_cast<LPARAM>(-1));
   EXPECT_EQ(settings->header.ProfileCurrent, 3u);
   EXPECT_EQ(window->LayerShown(), 1);
-  window->SendMessage(COsselSettingDlg::kMsgProfileNotification, 0, 7);  // no such layer
+  window->SendMessage(wm::kCompanionSettingsOrProfile, 0, 7);  // no such layer
   EXPECT_EQ(settings->header.ProfileCurrent, 0u);
   EXPECT_EQ(window->LayerShown(), 0);
   EXPECT_TRUE(registry.writes().empty());
 }
-
-// Answers the confirmation dialog that a command opens, from inside its modal run.
-struct WarningAnswer {
-  static inline int answer = IDCANCEL;
-  static inline std::wstring seenFirstLine;
-  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
-    const HWND dialog = ::GetActiveWindow();
-    if (auto* warning = dynamic_cast<CWarningDlg*>(CWnd::FromHandle(dialog))) {
-      seenFirstLine = warning->GetFirstLine();
-      ::KillTimer(nullptr, id);
-      ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(answer == IDOK ? warning->GetOkButton() : warning->GetCancelButton()));
-    }
-  }
-  static UINT_PTR Arm(int result) {
-    answer = result;
-    seenFirstLine.clear();
-    return ::SetTimer(nullptr, 0, 50, &OnTimer);
-  }
-};
 
 TEST_F(MainWindow, ResetLayerAsksFirstAndTouchesOnlyTheLayerShown) {
   Open();
@@ -230,7 +151,7 @@ TEST_F(MainWindow, ClosingAnnouncesItLastAndKeyMenusLeaveNothingBehind) {
   Open();
   auto cycle = [&](int i) {
     Press(window->Keyboard().KeyWindow(i % 100));
-    window->SendMessage(COsselSettingDlg::kMsgMenuChoice, 0, (i % 2 ? 10 : 0) * 65536);
+    window->SendMessage(wm::kMenuChoice, 0, (i % 2 ? 10 : 0) * 65536);
   };
   for (int i = 0; i < 100; ++i) cycle(i);  // the first label of a key creates its tooltip, kept with the key
   const long handles = win::LiveHandleCount();

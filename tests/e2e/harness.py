@@ -140,6 +140,34 @@ class WineDesktop:
         subprocess.run(['xdotool', 'key', name], check=True)
         time.sleep(settle)
 
+    def type_text(self, text):
+        subprocess.run(['xdotool', 'type', '--delay', '30', text], check=True)
+
+    def program_windows(self):
+        """The program's visible top-level windows (the main window, its dialogs and menus)."""
+        result = subprocess.run(['xdotool', 'search', '--onlyvisible', '--class', 'osselsetting.exe'],
+                                capture_output=True, text=True)
+        return set(w for w in result.stdout.split() if w)
+
+    def wait_until(self, condition, what, timeout=20):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            value = condition()
+            if value:
+                return value
+            time.sleep(0.1)
+        raise AssertionError('timed out waiting for ' + what)
+
+    def click_and_wait_for_window(self, x, y, what, timeout=20):
+        """Clicks, then waits until a new window of the program is shown; returns it."""
+        before = self.program_windows()
+        self.click(x, y, settle=0)
+        return self.wait_until(lambda: self.program_windows() - before, what, timeout)
+
+    def click_and_wait_for_close(self, x, y, window, what, timeout=20):
+        self.click(x, y, settle=0)
+        self.wait_until(lambda: window.isdisjoint(self.program_windows()), what, timeout)
+
     def screenshot(self, path):
         subprocess.run(['import', '-window', 'root', path], check=True, capture_output=True)
         return path
@@ -161,6 +189,11 @@ class WineDesktop:
             relative = key[len(SETTINGS_KEY):].lstrip('\\')
             values[relative] = entries
         return values
+
+    def wait_for_value(self, subkey, name, timeout=20):
+        """Waits until the registry holds the value and returns it."""
+        return self.wait_until(lambda: self.registry().get(subkey, {}).get(name),
+                               'the registry value %s\\%s' % (subkey, name), timeout)
 
     def set_binary(self, subkey, name, data):
         key = SETTINGS_KEY + ('\\' + subkey if subkey else '')
