@@ -2,7 +2,16 @@
 
 #include <cstdio>
 
+#include "platform/ProgramFolders.h"
+#include "strings/StringTable.h"
+
 namespace app {
+
+void UseProgramFoldersOf(std::u16string_view moduleFileName) {
+  auto folders = platform::ProgramFoldersOf(moduleFileName);
+  strings::SetStringFilePath(folders.StringsFile());
+  platform::SetProgramFolders(std::move(folders));
+}
 
 std::u16string ProfileLabelText(const store::SettingsStore& store, std::u16string_view profileWord) {
   const store::ProfileRecord& profile = store::CurrentProfile(store);

@@ -15,6 +15,10 @@ namespace app {
 
 inline constexpr char16_t kVersionNumber[] = u"1.0.0";
 
+// Start-up: everything the program reads lies beside the executable `moduleFileName`; the program's
+// folders and the string file are known from here on.
+void UseProgramFoldersOf(std::u16string_view moduleFileName);
+
 // "Name    Exe" for a named profile, else "<profile word> NN    Exe" with the profile's number.
 std::u16string ProfileLabelText(const store::SettingsStore& store, std::u16string_view profileWord);
 

@@ -2,18 +2,14 @@
 
 #include <commctrl.h>
 
+#include "app/MainWindowLogic.h"
 #include "app/OsselSettingDlg.h"
-#include "platform/ProgramFolders.h"
 #include "platform/win32/Module.h"
 #include "platform/win32/Win32Messenger.h"
 #include "platform/win32/Win32Registry.h"
-#include "strings/StringTable.h"
 
 BOOL COsselSettingApp::InitInstance() {
-  // Everything the program reads lies beside it; the folders are known from here on.
-  const auto folders = platform::ProgramFoldersOf(win::ModuleFileName());
-  platform::SetProgramFolders(folders);
-  strings::SetStringFilePath(folders.StringsFile());
+  app::UseProgramFoldersOf(win::ModuleFileName());
 
   INITCOMMONCONTROLSEX controls{sizeof controls, 0xFF};
   ::InitCommonControlsEx(&controls);

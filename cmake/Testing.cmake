@@ -17,3 +17,22 @@ function(trelm_add_test_binary name)
   endif()
 endfunction()
 
+
+# The tests of one area (editors, profiles, ...) in tests/<area>: its *Test.cpp files join core_tests with
+# the area's portable library trelm_<area>_core, and on Windows its *WinTest.cpp files become one Wine
+# program, <area>_window_tests, linked to trelm_<area>, with the shipped texts and skin beside it.
+function(trelm_add_area_tests area)
+  file(GLOB unit_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*Test.cpp)
+  list(FILTER unit_tests EXCLUDE REGEX "WinTest.cpp$")
+  target_sources(core_tests PRIVATE ${unit_tests})
+  target_link_libraries(core_tests PRIVATE trelm_${area}_core)
+  if(NOT TRELM_WINDOWS)
+    return()
+  endif()
+  file(GLOB window_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*WinTest.cpp)
+  if(window_tests)
+    trelm_add_test_binary(${area}_window_tests ${window_tests})
+    target_link_libraries(${area}_window_tests PRIVATE trelm_${area} trelm_platform_system trelm_app_resources)
+    trelm_stage_program_files(${area}_window_tests)
+  endif()
+endfunction()

@@ -23,8 +23,10 @@ CSinglekeyDlg::CSinglekeyDlg() : CSkinnedDialog(IDD_SINGLEKEY) {}
 BOOL CSinglekeyDlg::OnInitDialog() {
   CSkinnedDialog::OnInitDialog();
   BuildSkin(SkinSet(u"key behavior"), kButtons, kTexts);
+  // Delivery starts when the dialog shows: while it is hidden no keystroke of the desktop needs to pass
+  // through this program.
   m_hook.Install(m_hWnd);
-  m_hook.SetStatus(1);
+  m_hook.SetStatus(0);
   return TRUE;
 }
 

@@ -242,3 +242,30 @@ TEST_F(ChildWindows, ProfileSwitchAndLaunchWriteTheRecordButWaitForApply) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ChildWindows, EditorsAndSlidesLeaveNothingBehind) {
+  Open();
+  auto cycle = [&] {
+    Choose(12, Category::SingleKey);
+    Key(window->SingleKeyDialog().GetHwnd(), 'Q');
+    window->SingleKeyDialog().SendMessage(WM_CLOSE);  // the close command counts as Cancel
+    ASSERT_TRUE(MainEnabledAgain());
+    Choose(12, Category::Mouse);
+    window->MouseDialog().SendMessage(WM_CLOSE);
+    ASSERT_TRUE(MainEnabledAgain());
+    Press(COsselSettingDlg::kReference);
+    window->SendMessage(wm::kFromPanel, wm::kClosed, 0);
+  };
+  cycle();
+  const long handles = win::LiveHandleCount();
+  const int windows = fwtest::ThreadWindowCount();
+  for (int i = 0; i < 10; ++i) cycle();
+  EXPECT_EQ(win::LiveHandleCount(), handles);
+  EXPECT_EQ(fwtest::ThreadWindowCount(), windows);
+  EXPECT_EQ(RecordOf(0, 0, 12).FunctionKind, 0);
+  EXPECT_TRUE(registry.writes().empty());
+}
+
+}  // namespace

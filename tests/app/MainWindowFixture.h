@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "app/MainWindowLogic.h"
 #include "app/OsselSettingDlg.h"
 #include "dialogs/WarningDlg.h"
 #include "framework/Gdiplus.h"
@@ -32,7 +33,7 @@ class MainWindow : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     gdiplus = new win::GdiplusSession;
-    fwtest::UseProgramFilesBesideTest();
+    app::UseProgramFoldersOf(win::ModuleFileName());  // the shipped texts and skin lie beside the test
   }
   static void TearDownTestSuite() { delete gdiplus; }
 

@@ -58,30 +58,10 @@ TEST_F(Dialogs, EachConfirmationModeShowsItsTextsAndBothButtons) {
 }
 
 // Runs a confirmation modally and lets `act` answer it with real input once it shows.
-std::function<void(CWarningDlg&)> g_pendingAnswer;
-
-void CALLBACK AnswerWhenShown(HWND, UINT, UINT_PTR id, DWORD) {
-  if (auto* dialog = dynamic_cast<CWarningDlg*>(CWnd::FromHandle(::GetActiveWindow()))) {
-    ::KillTimer(nullptr, id);
-    auto run = std::move(g_pendingAnswer);
-    run(*dialog);
-  }
-}
-
-int RunAndAnswer(const std::function<void(CWarningDlg&)>& act) {
-  g_pendingAnswer = act;
-  ::SetTimer(nullptr, 0, 100, &AnswerWhenShown);
-  return RunWarning(dialogs::WarningMode::kResetLayer, nullptr);
-}
-
-CAboutDlg* g_runningAbout = nullptr;
-bool g_pressOk = false;
-
-void CALLBACK PressAboutButton(HWND, UINT, UINT_PTR id, DWORD) {
-  if (g_runningAbout->IsWindowVisible()) {
-    ::KillTimer(nullptr, id);
-    fwtest::ClickCentre(g_pressOk ? g_runningAbout->GetOkButton() : g_runningAbout->GetCloseButton());
-  }
+INT_PTR RunAndAnswer(const std::function<void(CWarningDlg&)>& act) {
+  CWarningDlg dialog;
+  dialog.mode = dialogs::WarningMode::kResetLayer;
+  return fwtest::DoModalAndAct(dialog, act);
 }
 
 TEST_F(Dialogs, OnlyTheButtonsAnswerAConfirmation) {
@@ -116,10 +96,8 @@ TEST_F(Dialogs, TheAboutBoxIsCentredAndOnlyOkReportsOk) {
   }
   for (bool ok : {true, false}) {
     CAboutDlg about;
-    g_pressOk = ok;
-    g_runningAbout = &about;
-    ::SetTimer(nullptr, 0, 100, &PressAboutButton);
-    EXPECT_EQ(about.DoModal(nullptr), ok ? IDOK : IDCANCEL);
+    EXPECT_EQ(fwtest::DoModalAndAct(about, [ok](CAboutDlg& d) { fwtest::ClickCentre(ok ? d.GetOkButton() : d.GetCloseButton()); }),
+              ok ? IDOK : IDCANCEL);
   }
 }
 

@@ -8,6 +8,7 @@ import shutil
 import subprocess
 import tempfile
 import time
+import unittest
 import xml.etree.ElementTree as ElementTree
 
 WINE = '/usr/lib/wine/wine64'
@@ -201,3 +202,30 @@ class WineDesktop:
 
     def clear_settings(self):
         self._quiet([WINE, 'reg', 'delete', r'HKEY_CURRENT_USER\Software\Dadezorevuru', '/f'])
+
+
+class DesktopTestCase(unittest.TestCase):
+    """One Wine desktop for the class; every test starts with no settings and no program running.
+    Subclasses set `dist` (and `companion`) before the class is set up."""
+    dist = None
+    companion = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.desktop = WineDesktop(cls.dist, cls.companion)
+        cls.shots = os.path.join(os.path.dirname(os.path.abspath(cls.dist)), 'e2e-screenshots')
+        os.makedirs(cls.shots, exist_ok=True)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.desktop.close()
+
+    def setUp(self):
+        self.desktop.stop_programs()
+        self.desktop.clear_settings()
+
+    def tearDown(self):
+        self.desktop.stop_programs()
+
+    def shot(self, name):
+        return self.desktop.screenshot(os.path.join(self.shots, name + '.png'))

@@ -10,7 +10,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from harness import RECORD_SIZE, WineDesktop, windows_path  # noqa: E402
+from harness import RECORD_SIZE, DesktopTestCase, windows_path  # noqa: E402
 
 DIST = VERSIONED = None
 
@@ -54,27 +54,10 @@ def text(data, offset):
     return field.decode('utf-16-le').split('\0', 1)[0]
 
 
-class Editors(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.desktop = WineDesktop(DIST)
-        cls.shots = os.path.join(os.path.dirname(os.path.abspath(DIST)), 'e2e-screenshots')
-        os.makedirs(cls.shots, exist_ok=True)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.desktop.close()
-
+class Editors(DesktopTestCase):
     def setUp(self):
-        self.desktop.stop_programs()
-        self.desktop.clear_settings()
+        super().setUp()
         self.desktop.start_program()
-
-    def tearDown(self):
-        self.desktop.stop_programs()
-
-    def shot(self, name):
-        return self.desktop.screenshot(os.path.join(self.shots, name + '.png'))
 
     def open_from_menu(self, entry, what):
         self.desktop.click(*KEY_F10, settle=0)
@@ -154,4 +137,5 @@ class Editors(unittest.TestCase):
 
 if __name__ == '__main__':
     DIST, VERSIONED = sys.argv[1], sys.argv[2]
+    Editors.dist = DIST
     unittest.main(argv=[sys.argv[0]] + sys.argv[3:], verbosity=2)

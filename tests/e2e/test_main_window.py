@@ -9,7 +9,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from harness import RECORD_SIZE, WineDesktop  # noqa: E402
+from harness import RECORD_SIZE, DesktopTestCase  # noqa: E402
 
 DIST = COMPANION = None
 
@@ -35,27 +35,7 @@ def record(kind, at=None):
     return bytes(data)
 
 
-class MainWindow(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.desktop = WineDesktop(DIST, COMPANION)
-        cls.shots = os.path.join(os.path.dirname(os.path.abspath(DIST)), 'e2e-screenshots')
-        os.makedirs(cls.shots, exist_ok=True)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.desktop.close()
-
-    def setUp(self):
-        self.desktop.stop_programs()
-        self.desktop.clear_settings()
-
-    def tearDown(self):
-        self.desktop.stop_programs()
-
-    def shot(self, name):
-        return self.desktop.screenshot(os.path.join(self.shots, name + '.png'))
-
+class MainWindow(DesktopTestCase):
     def profile(self, index=0):
         return self.desktop.registry().get('Profile%d' % index, {})
 
@@ -177,4 +157,5 @@ def crop(path, area):
 
 if __name__ == '__main__':
     DIST, COMPANION = sys.argv[1], sys.argv[2]
+    MainWindow.dist, MainWindow.companion = DIST, COMPANION
     unittest.main(argv=[sys.argv[0]] + sys.argv[3:], verbosity=2)

@@ -28,24 +28,10 @@ void Click(D& dialog, D::Button button) {
   fwtest::ClickAt(dialog.GetHwnd(), {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
 }
 
-// Lets `act` work the dialog once it shows, from inside its modal run.
-D* g_running = nullptr;
-std::function<void(D&)> g_act;
-
-void CALLBACK ActWhenShown(HWND, UINT, UINT_PTR id, DWORD) {
-  if (!g_running->IsWindowVisible()) return;
-  ::KillTimer(nullptr, id);
-  auto act = std::move(g_act);
-  act(*g_running);
-}
-
 INT_PTR RunWith(D& dialog, std::wstring path, std::wstring name, std::function<void(D&)> act) {
   fwtest::UseProgramFilesBesideTest();
   dialog.SetProgram(std::move(path), std::move(name));
-  g_running = &dialog;
-  g_act = std::move(act);
-  ::SetTimer(nullptr, 0, 100, &ActWhenShown);
-  return dialog.DoModal(nullptr);
+  return fwtest::DoModalAndAct(dialog, std::move(act));
 }
 
 TEST(LaunchProgram, OnlyItsButtonsAndTheCloseCommandEndItAndOkKeepsTheTexts) {

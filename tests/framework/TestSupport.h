@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "framework/Dialog.h"
 #include "framework/WinApp.h"
 #include "platform/ProgramFolders.h"
 #include "platform/win32/Module.h"
@@ -118,6 +119,32 @@ inline int ThreadWindowCount() {
   int count = 0;
   ::EnumThreadWindows(::GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&count));
   return count;
+}
+
+// --- Modal runs ---------------------------------------------------------------------------------------------
+
+namespace detail {
+inline CDialog* g_modalDialog = nullptr;
+inline std::function<void()> g_modalAct;
+inline void CALLBACK ActOnceShown(HWND, UINT, UINT_PTR id, DWORD) {
+  if (!g_modalDialog || !g_modalDialog->IsWindowVisible()) return;
+  ::KillTimer(nullptr, id);
+  auto act = std::move(g_modalAct);
+  g_modalAct = nullptr;
+  act();
+}
+}  // namespace detail
+
+// Runs `dialog` modally and calls `act` from inside the run as soon as the dialog shows; `act` ends the
+// run the way a user would (clicking a button). Returns the run's result.
+template <typename D, typename Act>
+INT_PTR DoModalAndAct(D& dialog, Act act, HWND owner = nullptr) {
+  detail::g_modalDialog = &dialog;
+  detail::g_modalAct = [&dialog, act = std::move(act)]() mutable { act(dialog); };
+  ::SetTimer(nullptr, 0, 50, &detail::ActOnceShown);
+  const INT_PTR result = dialog.DoModal(owner);
+  detail::g_modalDialog = nullptr;
+  return result;
 }
 
 // The test program's folder stands for the program's: the shipped texts and skin are staged beside it.

@@ -27,23 +27,9 @@ void Click(D& dialog, D::Button button, int times = 1) {
 }
 bool Enabled(D& dialog, D::Button button) { return ::IsWindowEnabled(dialog.GetButton(button).GetHwnd()); }
 
-// Lets `act` work the dialog once it shows, from inside its modal run.
-D* g_running = nullptr;
-std::function<void(D&)> g_act;
-
-void CALLBACK ActWhenShown(HWND, UINT, UINT_PTR id, DWORD) {
-  if (!g_running->IsWindowVisible()) return;
-  ::KillTimer(nullptr, id);
-  auto act = std::move(g_act);
-  act(*g_running);
-}
-
 INT_PTR RunAndAct(D& dialog, std::function<void(D&)> act) {
   fwtest::UseProgramFilesBesideTest();
-  g_running = &dialog;
-  g_act = std::move(act);
-  ::SetTimer(nullptr, 0, 100, &ActWhenShown);
-  return dialog.DoModal(nullptr);
+  return fwtest::DoModalAndAct(dialog, std::move(act));
 }
 
 TEST(SwitchProfile, StepsStopAtProfile10AndLayer3AndOkReturnsTheValues) {
