@@ -67,7 +67,11 @@ constexpr POINT kLogoRight{760, 540};
 
 COsselSettingDlg::COsselSettingDlg(store::SettingsStore& store, platform::Registry& registry,
                                    platform::WindowMessenger& messenger)
-    : CDialog(IDD_OSSELSETTING_DIALOG), m_store(store), m_registry(registry), m_messenger(messenger) {}
+    : CDialog(IDD_OSSELSETTING_DIALOG),
+      m_store(store),
+      m_registry(registry),
+      m_messenger(messenger),
+      m_panel(store.header, registry) {}
 
 COsselSettingDlg::~COsselSettingDlg() = default;
 

@@ -15,7 +15,8 @@ const skin::DialogText kTexts[] = {
 
 }  // namespace
 
-CRefrenceDlg::CRefrenceDlg() : CSkinnedDialog(IDD_REFRENCE) {}
+CRefrenceDlg::CRefrenceDlg(store::StoreHeader& header, platform::Registry& registry)
+    : CSkinnedDialog(IDD_REFRENCE), m_header(header), m_registry(registry) {}
 
 BOOL CRefrenceDlg::OnInitDialog() {
   CSkinnedDialog::OnInitDialog();

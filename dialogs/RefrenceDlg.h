@@ -3,13 +3,16 @@
 // hides it; the panel tells the main window what happened with message 1541. For now it offers OK and
 // CANCEL, which both ask to be slid in again.
 
+#include "platform/Registry.h"
 #include "skin/SkinnedDialog.h"
+#include "store/SettingsStore.h"
 
 class CRefrenceDlg : public skin::CSkinnedDialog {
  public:
   enum Button { kOk, kCancel };
 
-  CRefrenceDlg();
+  // The panel shows and edits preferences of `header`; `registry` tells which media players are installed.
+  CRefrenceDlg(store::StoreHeader& header, platform::Registry& registry);
 
   // Brings the panel's display up to date with the settings (whenever it is shown or asked to).
   void Refresh() {}
@@ -19,4 +22,8 @@ class CRefrenceDlg : public skin::CSkinnedDialog {
   void OnButton(std::size_t index) override;
   void OnCancel() override { OnButton(kCancel); }
   LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  store::StoreHeader& m_header;
+  platform::Registry& m_registry;
 };
