@@ -22,7 +22,9 @@ enum class MacroOutcome {
   kTooManySelected,  // add pause needs at most one selected event; nothing changed
 };
 
-// Event indices chosen in the editor's list, in ascending order without repeats.
+// Event indices chosen in the editor's list. Every operation takes them in ascending order once each and
+// drops those outside the list, whatever order, repeats or stray numbers it is given; every selection
+// returned is ascending, without repeats and inside the list.
 using MacroSelection = std::vector<int>;
 
 inline constexpr int kMacroCapacity = 256;
@@ -37,12 +39,14 @@ class MacroModel {
   // The record as edited, for applying.
   const store::KeyRecord& Record() const { return m_record; }
 
-  // Events in use: the stored count, never more than the 256 slots hold.
+  // Events in use: the stored count, never more than the 256 slots hold. A damaged count above 256 is
+  // kept in the record as loaded until an operation changes the event list, which stores the real count.
   int EventCount() const;
+  // The event at `index`, {0, 0} outside the list.
   store::MacroEvent Event(int index) const;
   bool IsPause(int index) const;
 
-  // "200ms" for a pause; "<key name> Press" / "<key name> Release" for a key event.
+  // "200ms" for a pause; "<key name> Press" / "<key name> Release" for a key event; empty outside the list.
   std::u16string LineText(int index, const platform::KeyboardLayout& layout) const;
   std::u16string LineText(int index) const;  // in the user's current layout
 
@@ -54,7 +58,8 @@ class MacroModel {
     int linesAppended = 0;  // 1 for the key, 2 when a pause came before it
   };
   // A key message as the hook library (or a mouse-button picture) delivers it: `code` (its low byte is
-  // stored), `flags` (0x80 set for a release), `now` the tick count in milliseconds.
+  // stored), `flags` (0x80 set for a release), `now` the tick count in milliseconds. Ignored when its low
+  // byte is 0xFF, which would read as a pause; full when the key, or the pause it brings, has no room.
   Recorded RecordKey(std::uint32_t code, std::uint32_t flags, std::uint32_t now);
 
   struct PauseAdded {
@@ -62,7 +67,8 @@ class MacroModel {
     int index = -1;         // the pause lengthened or inserted
     bool inserted = false;  // a new line at `index`; otherwise the line at `index` changed
   };
-  // Adds `units` (1 to 4) pause units after the selected event, or at the end when nothing is selected.
+  // Adds `units` (1 to 4, clamped into that range) pause units after the selected event, or at the end
+  // when nothing is selected; ignored when the selection names no event of the list.
   PauseAdded AddPause(const MacroSelection& selection, int units);
 
   // Deletes the selected events; a key takes the pause after it along, a pause after a key becomes 0 ms.
@@ -75,11 +81,12 @@ class MacroModel {
 
   struct Copied {
     MacroOutcome outcome = MacroOutcome::kDone;
-    MacroSelection selection;  // the copies at the end
+    MacroSelection selection;  // the copies at the end; when refused, the selection as given
   };
-  // Appends copies of the selected events; refused when the list would reach 256 events.
+  // Appends copies of the selected events; refused when the list would reach 256 events (even with nothing
+  // selected), ignored when nothing is selected.
   Copied Copy(const MacroSelection& selection);
-  // Removes one event; every removal re-arms the too-many-events warning.
+  // Removes one event (nothing outside the list); every removal re-arms the too-many-events warning.
   void Remove(int index);
 
   // The too-many-events warning is shown once until an event is removed, a recording starts or a record
@@ -100,6 +107,11 @@ class MacroModel {
   std::uint32_t m_lastFlags = 0;
   std::uint32_t m_lastKeyTime = 0;  // ms; 0: the next key gets no pause
   bool m_warned = false;
+
+  MacroSelection Sanitized(const MacroSelection& selection) const;
+  void StoreCount(int count);
+  void Insert(int index, store::MacroEvent event);  // there must be room
+  PauseAdded Lengthen(int index, int units);
 };
 
 }  // namespace editors
