@@ -1,0 +1,173 @@
+// The advanced settings panel for real under Wine, with the shipped texts and skin beside the test, an
+// in-memory registry for the players, real clicks, and a stand-in main window that records what the
+// panel tells it.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "dialogs/RefrenceDlg.h"
+#include "framework/Gdiplus.h"
+#include "platform/WindowMessages.h"
+#include "platform/fake/MemoryRegistry.h"
+#include "platform/win32/Text.h"
+#include "strings/StringTable.h"
+#include "tests/framework/TestSupport.h"
+
+namespace {
+
+using D = CRefrenceDlg;
+using Codes = std::vector<WPARAM>;
+
+Codes g_codes;  // what the stand-in main window received, activation changes left out
+
+LRESULT CALLBACK RecordPanelMessages(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == wm::kFromPanel && wParam != wm::kActivationChanged) {
+    EXPECT_EQ(lParam, 0);
+    g_codes.push_back(wParam);
+  }
+  return ::DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+class RefrenceDlg : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    gdiplus = new win::GdiplusSession;
+    fwtest::UseProgramFilesBesideTest();
+  }
+  static void TearDownTestSuite() { delete gdiplus; }
+
+  void SetUp() override {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = &RecordPanelMessages;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"TrelmTestMainWindow";
+    ::RegisterClassW(&wc);
+    const std::wstring title = win::Wide(strings::LookUpString(strings::kMainName));
+    main = ::CreateWindowExW(0, wc.lpszClassName, title.c_str(), WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                             wc.hInstance, nullptr);
+    // Only Windows Media Player is installed.
+    const std::u16string path = u"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\wmplayer.exe";
+    registry.Set(path, u"", {'C', 0, ':', 0, 0, 0}, platform::RegistryRoot::LocalMachine);
+    keysBefore = registry.KeyCount();
+    g_codes.clear();
+  }
+  void TearDown() override {
+    EXPECT_EQ(registry.KeyCount(), keysBefore) << "the player probes must create no key";
+    ::DestroyWindow(main);
+  }
+
+  // Creates the panel hidden, as the main window does, and shows it.
+  void Open(D& panel) {
+    ASSERT_TRUE(panel.Create(main));
+    panel.ShowWindow(SW_SHOW);
+    fwtest::PumpFor(50);
+  }
+  static void Click(D& panel, D::Button button) { fwtest::ClickCentre(panel.GetButton(button).GetHwnd()); }
+  static const std::wstring& Caption(D& panel, D::Button button) { return panel.GetButton(button).GetCaption(); }
+  static void ChooseEntry(D& panel, int position) {
+    fwtest::ClickCentre(panel.OpenMenu()->Entry(position).GetHwnd());
+    fwtest::PumpUntil([&] { return !panel.OpenMenu(); }, 500);
+  }
+  static Codes Told() {
+    fwtest::PumpFor(100);
+    return std::exchange(g_codes, {});
+  }
+
+  static win::GdiplusSession* gdiplus;
+  HWND main = nullptr;
+  platform::MemoryRegistry registry;
+  std::size_t keysBefore = 0;
+};
+win::GdiplusSession* RefrenceDlg::gdiplus = nullptr;
+
+TEST_F(RefrenceDlg, OnlyTheInstalledPlayerCanBeChosenAndOkStoresIt) {
+  store::StoreHeader header{};
+  header.MediaOption = 9;  // stored by someone else
+  header.LightOption = 5;
+  D panel(header, registry);
+  Open(panel);
+  EXPECT_EQ(Caption(panel, D::kMedia), L" ");
+  EXPECT_EQ(Caption(panel, D::kSwitch), L" Shift + Esc");
+  EXPECT_EQ(Caption(panel, D::kCheck), L" Check for updates");
+
+  Click(panel, D::kMedia);
+  ASSERT_NE(panel.OpenMenu(), nullptr);
+  skin::CBmpMenu& menu = *panel.OpenMenu();
+  const RECT button = panel.GetButton(D::kMedia).GetWindowRect();
+  EXPECT_EQ(menu.GetWindowRect().left, button.left);
+  EXPECT_EQ(menu.GetWindowRect().top, button.bottom);
+  ASSERT_EQ(menu.EntryCount(), 4);
+  const wchar_t* names[] = {L"Windows Media Player", L"iTunes", L"RealPlayer", L"Winamp"};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(menu.Entry(i).caption, names[i]);
+    EXPECT_EQ(menu.Entry(i).IsWindowEnabled(), i == 0) << i;
+  }
+  fwtest::ClickCentre(menu.Entry(2).GetHwnd());  // not installed: no choice
+  fwtest::PumpFor(100);
+  ASSERT_NE(panel.OpenMenu(), nullptr);
+  panel.PostMessage(wm::kPanelCloseMenu);
+  EXPECT_TRUE(fwtest::PumpUntil([&] { return !panel.OpenMenu(); }, 500)) << "1282 closes the menu";
+
+  Click(panel, D::kMedia);
+  ChooseEntry(panel, 0);
+  EXPECT_EQ(panel.WorkingMediaOption(), 0u);
+  EXPECT_EQ(Caption(panel, D::kMedia), L" Windows Media Player");
+  EXPECT_EQ(header.MediaOption, 9u) << "only OK stores the choice";
+  Click(panel, D::kOk);
+  EXPECT_EQ(header.MediaOption, 0u);
+  EXPECT_EQ(header.LightOption, 5u);
+  EXPECT_EQ(Told(), (Codes{wm::kPanelCommand, wm::kPanelCommand, wm::kPanelCommand, wm::kClosed}));
+}
+
+TEST_F(RefrenceDlg, CancelDropsTheChoiceAndAPressElsewhereClosesTheMenu) {
+  store::StoreHeader header{};
+  header.MediaOption = 3;
+  D panel(header, registry);
+  Open(panel);
+  EXPECT_EQ(Caption(panel, D::kMedia), L" Winamp");
+  Click(panel, D::kMedia);
+  ChooseEntry(panel, 0);
+  Click(panel, D::kMedia);
+  fwtest::ClickAt(panel.GetHwnd(), {100, 215});  // the panel's background
+  EXPECT_EQ(panel.OpenMenu(), nullptr);
+  Click(panel, D::kCancel);
+  EXPECT_EQ(header.MediaOption, 3u);
+  EXPECT_EQ(Told(), (Codes{wm::kPanelCommand, wm::kPanelCommand, wm::kPanelCommand, wm::kPanelCommand, wm::kClosed}));
+  // The main window slides it in and out again: the stored player is back.
+  panel.ShowWindow(SW_HIDE);
+  panel.ShowWindow(SW_SHOW);
+  EXPECT_EQ(panel.WorkingMediaOption(), 3u);
+  EXPECT_EQ(Caption(panel, D::kMedia), L" Winamp");
+}
+
+TEST_F(RefrenceDlg, TheSwitchButtonNamesTheHotKeyAndAsksForTheQuickSwitchDialog) {
+  store::StoreHeader header{};
+  header.bCustomSwitch = 1;
+  header.SwitchCode[0] = 1;
+  header.SwitchCode[1] = 2;
+  header.SwitchCode[2] = 0x41;
+  const int windowsBefore = fwtest::ThreadWindowCount();
+  {
+    D panel(header, registry);
+    ASSERT_TRUE(panel.Create(main));
+    EXPECT_EQ(Caption(panel, D::kSwitch), L" Set hotkey");  // until it is first shown
+    panel.ShowWindow(SW_SHOW);
+    EXPECT_EQ(Caption(panel, D::kSwitch), L" Ctrl+Shift+A");
+    header.bCustomSwitch = 0;  // as the quick-switch dialog leaves it
+    panel.Refresh();
+    EXPECT_EQ(Caption(panel, D::kSwitch), L" Shift + Esc");
+
+    Click(panel, D::kSwitch);
+    Click(panel, D::kCheck);
+    EXPECT_EQ(Told(), (Codes{wm::kPanelCommand, wm::kQuickSwitch, wm::kPanelCommand}));
+    Click(panel, D::kMedia);
+    ASSERT_NE(panel.OpenMenu(), nullptr);
+    panel.DestroyWindow();  // with the main window: the menu goes too
+  }
+  EXPECT_EQ(fwtest::ThreadWindowCount(), windowsBefore);
+}
+
+}  // namespace
