@@ -18,7 +18,9 @@ constexpr RECT kSecondLineRect{20, 74, 460, 94};
 constexpr skin::TextStyle kTitle{L"BankGothic Lt BT", 18, FW_BOLD, RGB(0, 0, 0)};
 
 std::wstring Text(const strings::StringKey& key) {
-  return key.section.empty() ? std::wstring() : win::Wide(strings::LookUpString(key));
+  if (key.section.empty()) return {};
+  const std::u16string text = strings::LookUpString(key);
+  return win::Wide(text.empty() ? dialogs::BuiltInWarningText(key) : text);
 }
 
 }  // namespace
@@ -31,6 +33,8 @@ BOOL CWarningDlg::OnInitDialog() {
   m_title = Text(texts.title);
   m_firstLine = Text(texts.firstLine);
   m_secondLine = Text(texts.secondLine);
+  if (!detail.empty()) m_firstLine += (m_firstLine.empty() ? L"" : L" ") + detail;
+  if (!reason.empty()) m_secondLine = reason;
 
   BuildSkin(SkinSet(u"warning"), kButtons);
   // Over the middle of its owner, or of the screen when it has none.
@@ -47,8 +51,10 @@ void CWarningDlg::DrawContent(HDC dc) const {
   skin::DrawTextLine(dc, m_secondLine, kSecondLineRect, skin::kLabelStyle);
 }
 
-int RunWarning(dialogs::WarningMode mode, HWND owner) {
+int RunWarning(dialogs::WarningMode mode, HWND owner, std::wstring detail, std::wstring reason) {
   CWarningDlg dialog;
   dialog.mode = mode;
+  dialog.detail = std::move(detail);
+  dialog.reason = std::move(reason);
   return dialog.DoModal(owner) == IDOK ? IDOK : IDCANCEL;
 }

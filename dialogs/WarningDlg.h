@@ -14,6 +14,9 @@ class CWarningDlg : public skin::CSkinnedDialog {
   CWarningDlg();
 
   dialogs::WarningMode mode = dialogs::WarningMode::kNone;  // set before the run
+  // Set before the run by a notice that names something: `detail` follows the first line's text after a
+  // space, and `reason`, when given, is the second line.
+  std::wstring detail, reason;
 
   const std::wstring& GetTitleText() const { return m_title; }
   const std::wstring& GetFirstLine() const { return m_firstLine; }
@@ -31,4 +34,4 @@ class CWarningDlg : public skin::CSkinnedDialog {
 };
 
 // Runs the dialog in `mode` over `owner`; 1 for OK, 2 for Cancel (also when it could not be shown).
-int RunWarning(dialogs::WarningMode mode, HWND owner);
+int RunWarning(dialogs::WarningMode mode, HWND owner, std::wstring detail = {}, std::wstring reason = {});

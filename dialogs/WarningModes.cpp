@@ -8,7 +8,7 @@ namespace {
 
 using namespace strings;
 
-constexpr std::array<WarningTexts, 7> kModes{{
+constexpr std::array<WarningTexts, 8> kModes{{
     {kWarningSingle, kWarningSingle1, kWarningSingle2},
     {kWarningResetAll, kWarningAll, kWarningWant2},
     {kWarningReset, kWarningProfile, kWarningWant1},
@@ -16,7 +16,18 @@ constexpr std::array<WarningTexts, 7> kModes{{
     {kWarningWarning, kWarningSelect, {}},
     {kWarningWarning, kWarningMax, {}},
     {kWarningWarning, kWarningSave1, kWarningSave2},
+    {kWarningFile, kWarningFile1, {}},
 }};
+
+struct BuiltInText {
+  StringKey key;
+  std::u16string_view text;
+};
+// Language files written before these notices existed lack their texts.
+constexpr BuiltInText kBuiltInTexts[] = {
+    {kWarningFile, u"Profile File"},
+    {kWarningFile1, u"Nothing was changed. File:"},
+};
 
 }  // namespace
 
@@ -24,6 +35,12 @@ WarningTexts WarningTextsFor(WarningMode mode) {
   const int index = static_cast<int>(mode);
   if (index < 0 || index >= static_cast<int>(kModes.size())) return {};
   return kModes[static_cast<std::size_t>(index)];
+}
+
+std::u16string_view BuiltInWarningText(const StringKey& key) {
+  for (const BuiltInText& entry : kBuiltInTexts)
+    if (entry.key == key) return entry.text;
+  return {};
 }
 
 }  // namespace dialogs

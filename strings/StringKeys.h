@@ -152,6 +152,10 @@ inline constexpr StringKey kWarningMax{"WARNING", "MAX"};
 // The notice shown when the settings could not all be stored.
 inline constexpr StringKey kWarningSave1{"WARNING", "SAVE1"};
 inline constexpr StringKey kWarningSave2{"WARNING", "SAVE2"};
+// The notice shown when a profile file could not be written or read: the file's name follows FILE1, the
+// reason is the second line.
+inline constexpr StringKey kWarningFile{"WARNING", "FILE"};
+inline constexpr StringKey kWarningFile1{"WARNING", "FILE1"};
 
 // Every pair, section by section, keys in the order the windows first ask for them.
 inline constexpr StringKey kAllStringKeys[] = {
@@ -175,9 +179,9 @@ inline constexpr StringKey kAllStringKeys[] = {
     kMenuSingleKey, kMenuMouse, kMenuInternet, kMenuOffice, kMenuMedia, kMenuAdditional, kMenuReset,
     kWarningSingle, kWarningSingle1, kWarningSingle2, kWarningResetAll, kWarningAll, kWarningWant1, kWarningWant2,
     kWarningWant3, kWarningReset, kWarningProfile, kWarningLayer, kWarningWarning, kWarningSelect, kWarningMax,
-    kWarningSave1, kWarningSave2,
+    kWarningSave1, kWarningSave2, kWarningFile, kWarningFile1,
 };
 inline constexpr std::size_t kStringKeyCount = std::size(kAllStringKeys);
-static_assert(kStringKeyCount == 131);
+static_assert(kStringKeyCount == 133);
 
 }  // namespace strings

@@ -31,8 +31,18 @@ TEST(WarningModes, AFailedSaveIsANoticeOfItsOwn) {
   EXPECT_EQ(texts.secondLine.key, "SAVE2");
 }
 
+TEST(WarningModes, AProfileFileNoticeHasItsOwnTextsWithABuiltInFallback) {
+  const auto texts = TextsOf(7);
+  EXPECT_EQ(texts.title.key, "FILE");
+  EXPECT_EQ(texts.firstLine.key, "FILE1");
+  EXPECT_TRUE(texts.secondLine.section.empty());  // the caller gives the reason
+  EXPECT_EQ(BuiltInWarningText(texts.title), u"Profile File");
+  EXPECT_EQ(BuiltInWarningText(texts.firstLine), u"Nothing was changed. File:");
+  EXPECT_TRUE(BuiltInWarningText(TextsOf(1).firstLine).empty());
+}
+
 TEST(WarningModes, UnknownModesShowNothing) {
-  for (int mode : {-1, 7, 1000}) {
+  for (int mode : {-1, 8, 1000}) {
     const auto texts = TextsOf(mode);
     EXPECT_TRUE(texts.title.section.empty() && texts.firstLine.section.empty() && texts.secondLine.section.empty());
   }
