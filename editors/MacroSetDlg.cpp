@@ -241,16 +241,10 @@ LRESULT CMacroSetDlg::OnKeyEvent(std::uint32_t code, std::uint32_t flags) {
 }
 
 void CMacroSetDlg::OnMouseButton(MouseButton which) {
-  skin::CRgnButton& button = m_mouse[which];
   bool& pressed = m_mousePressed[which];
-  if (m_model.EventCount() >= editors::kMacroCapacity) {
-    // Refused like a key: the picture keeps showing the state, which did not change.
-    if (m_recording) RequestFullWarning();
-  } else {
-    pressed = !pressed;
-    OnKeyEvent(kMouse[which].code, pressed ? 0 : static_cast<std::uint32_t>(wm::kKeyReleased));
-  }
-  button.SetChecked(pressed ? 1 : 0);
+  // Fed to the recorder like a key; a refused click (a full macro warns) leaves the picture's state as it was.
+  if (OnKeyEvent(kMouse[which].code, pressed ? static_cast<std::uint32_t>(wm::kKeyReleased) : 0) == 1) pressed = !pressed;
+  m_mouse[which].SetChecked(pressed ? 1 : 0);
 }
 
 void CMacroSetDlg::RequestFullWarning() {

@@ -47,7 +47,7 @@ class MemoryRegistryKey final : public RegistryKey {
     auto it = values.find(u"");
     if (it == values.end() || it->second.size() > limitBytes) return std::nullopt;
     std::u16string text(it->second.size() / 2, u'\0');
-    std::memcpy(text.data(), it->second.data(), text.size() * 2);
+    if (!text.empty()) std::memcpy(text.data(), it->second.data(), text.size() * 2);
     if (auto nul = text.find(u'\0'); nul != std::u16string::npos) text.resize(nul);
     return text;
   }
