@@ -10,13 +10,6 @@ namespace {
 constexpr const char16_t* kEnterFaceNames[4] = {skin::face::kNormal, skin::face::kOver, skin::face::kDown,
                                                 skin::face::kSelected};
 
-// GDI bitmaps of a layer's images; transparent pixels come out black.
-win::Bitmap ToGdiBitmap(Gdiplus::Bitmap* image) {
-  HBITMAP bitmap = nullptr;
-  if (image && image->GetHBITMAP(Gdiplus::Color(0xFF000000), &bitmap) == Gdiplus::Ok) return win::Bitmap(bitmap);
-  return {};
-}
-
 RECT ToRect(const KeyRect& key) { return {key.left, key.top, key.left + key.width, key.top + key.height}; }
 
 }  // namespace
@@ -39,16 +32,11 @@ void KeyboardPicture::Build(HWND parent, int variant, std::u16string exeFolder, 
 
 void KeyboardPicture::ShowLayer(int layer, const LayerImages& images) {
   m_layer = layer;
-  for (std::size_t i = 0; i < images.size(); ++i) m_layerBitmaps[i] = ToGdiBitmap(images[i]);
-  const skin::FaceCutter cutter;
-  for (int slot = 0; slot < store::kKeyCount; ++slot) MarkKey(cutter, slot, KeyState::Plain, {});
+  m_images = images;
+  for (int slot = 0; slot < store::kKeyCount; ++slot) MarkKey(slot, KeyState::Plain, {});
 }
 
 void KeyboardPicture::MarkKey(int slot, KeyState state, const std::wstring& tooltip) {
-  MarkKey(skin::FaceCutter(), slot, state, tooltip);
-}
-
-void KeyboardPicture::MarkKey(const skin::FaceCutter& cutter, int slot, KeyState state, const std::wstring& tooltip) {
   if (!store::ValidKey(slot)) return;
   if (slot == store::kEnterKeySlot) {
     SetEnterFiles(state);
@@ -57,20 +45,19 @@ void KeyboardPicture::MarkKey(const skin::FaceCutter& cutter, int slot, KeyState
     return;
   }
   auto& key = m_keys[static_cast<std::size_t>(slot)];
-  SetKeyFaces(cutter, slot, state);
+  SetKeyFaces(slot, state);
   // An empty text shows nothing: a key that never had a tooltip needs no tooltip window for it.
   if (!tooltip.empty() || key.GetTooltip().IsCreated()) key.SetTooltip(tooltip);
   key.Invalidate(false);
 }
 
-void KeyboardPicture::SetKeyFaces(const skin::FaceCutter& cutter, int slot, KeyState state) {
+void KeyboardPicture::SetKeyFaces(int slot, KeyState state) {
   const KeyRect rect = KeyRectangle(m_variant, slot);
   if (rect.empty()) return;
   const KeyLook look = LookOf(state);
-  auto bitmap = [&](LayerImage image) { return m_layerBitmaps[static_cast<std::size_t>(image)].get(); };
-  m_keys[static_cast<std::size_t>(slot)].SetFaces(cutter, bitmap(look.normal), bitmap(look.over), bitmap(look.down),
-                                                 bitmap(LayerImage::Normal), rect.left, rect.top,
-                                                 rect.left + rect.width, rect.top + rect.height);
+  auto bitmap = [&](LayerImage image) { return m_images[static_cast<std::size_t>(image)]; };
+  m_keys[static_cast<std::size_t>(slot)].SetFaceSources(bitmap(look.normal), bitmap(look.over), bitmap(look.down),
+                                                       bitmap(LayerImage::Normal), ToRect(rect));
 }
 
 std::wstring KeyboardPicture::EnterFile(LayerImage image) const {

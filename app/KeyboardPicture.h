@@ -14,8 +14,9 @@
 
 namespace app {
 
-// The four images of one layer: normal, over, down, selected (indexed by LayerImage).
-using LayerImages = std::array<Gdiplus::Bitmap*, 4>;
+// The four pictures of one layer as GDI bitmaps: normal, over, down, selected (indexed by LayerImage).
+// The keys draw their faces straight from them, so they must live as long as the layer is shown.
+using LayerImages = std::array<HBITMAP, 4>;
 
 class KeyboardPicture {
  public:
@@ -23,7 +24,7 @@ class KeyboardPicture {
   // the variant does not show) and the Enter key at its corner, all with the plain looks of layer 0.
   void Build(HWND parent, int variant, std::u16string exeFolder, const LayerImages& layer0);
 
-  // Gives every key the plain looks of `layer`, cut from its images, and clears every tooltip.
+  // Gives every key the plain looks of `layer`, pieces of its images, and clears every tooltip.
   void ShowLayer(int layer, const LayerImages& images);
   // Redraws one key with the looks of its state and sets its tooltip; slots outside 0..109 are ignored.
   void MarkKey(int slot, KeyState state, const std::wstring& tooltip);
@@ -35,14 +36,13 @@ class KeyboardPicture {
   const skin::CRgnButton& EnterKey() const { return m_enter; }
 
  private:
-  void MarkKey(const skin::FaceCutter& cutter, int slot, KeyState state, const std::wstring& tooltip);
-  void SetKeyFaces(const skin::FaceCutter& cutter, int slot, KeyState state);
+  void SetKeyFaces(int slot, KeyState state);
   void SetEnterFiles(KeyState state);
   std::wstring EnterFile(LayerImage image) const;
 
   std::array<skin::CBitmapBtn2, store::kKeyCount> m_keys;
   skin::CRgnButton m_enter;
-  std::array<win::Bitmap, 4> m_layerBitmaps;  // the shown layer's images as GDI bitmaps
+  LayerImages m_images{};  // the shown layer's, owned by the window
   std::u16string m_exeFolder;
   int m_variant = 0;
   int m_layer = 0;

@@ -1,10 +1,11 @@
-// The main window's child windows: creating them, opening the editors below the keyboard, sliding the
-// advanced settings panel out and in, keeping the attached windows in place, and the private messages
-// the children send back.
+// The main window's child windows: creating them, opening the editors and the profile dialog below the
+// keyboard, sliding the advanced settings panel out and in, running the quick-switch dialog, keeping the
+// attached windows in place, and the private messages the children send back.
 #include "app/ChildPlacement.h"
 #include "app/OsselSettingDlg.h"
 #include "dialogs/WarningDlg.h"
 #include "platform/WindowMessages.h"
+#include "profiles/SwitchDlg.h"
 #include "skin/ShapedWindow.h"
 
 namespace {
@@ -18,8 +19,10 @@ constexpr UINT kMoveOnly = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
 
 void COsselSettingDlg::CreateChildren() {
   // Owned by the main window and hidden until wanted.
+  m_profileDialog.Create(m_hWnd);
   m_panel.Create(m_hWnd);
   m_singleKey.Create(m_hWnd);
+  m_macro.Create(m_hWnd);
   m_mouse.Create(m_hWnd);
 }
 
@@ -27,6 +30,7 @@ CDialog* COsselSettingDlg::EditorWindow(Editor editor) {
   switch (editor) {
     case Editor::kSingleKey: return &m_singleKey;
     case Editor::kMouse: return &m_mouse;
+    case Editor::kMacro: return &m_macro;
     case Editor::kNone: break;
   }
   return nullptr;
@@ -60,13 +64,22 @@ bool COsselSettingDlg::OnChildMessage(UINT msg, WPARAM code, LPARAM lParam) {
       if (code == wm::kClosed) OnEditorClosed();
       break;
     case wm::kFromMacro:
+      if (code == wm::kApply) OnEditorApplied(Editor::kMacro);
+      if (code == wm::kNoticeSelectOneLine) OnMacroNotice(dialogs::WarningMode::kSelectOneLine);
+      if (code == wm::kNoticeMacroFull) OnMacroNotice(dialogs::WarningMode::kMacroFull);
       if (code == wm::kClosed) OnEditorClosed();
+      break;
+    case wm::kFromProfileDialog:
+      if (code == wm::kConfirm) OnProfileResetQuestion();
+      if (code == wm::kClosed) OnProfileDialogClosed();
       break;
     case wm::kFromPanel:
       if (code == wm::kClosed && m_panelOut) SlidePanelIn();
-      if (code == wm::kQuickSwitch && static_cast<WPARAM>(lParam) == wm::kClosed) {
-        m_panel.Refresh();
-        m_panel.EnableWindow(true);
+      if (code == wm::kQuickSwitch) {
+        if (static_cast<WPARAM>(lParam) == wm::kClosed)
+          OnQuickSwitchClosed();
+        else
+          RunQuickSwitch();
       }
       break;
     default:
@@ -95,13 +108,21 @@ void COsselSettingDlg::OpenEditor(Editor editor) {
 void COsselSettingDlg::OnEditorApplied(Editor editor) {
   // Only the editor that is open may write, and only into the key it was opened for.
   if (editor != m_openEditor) return;
-  store::KeyRecord* record =
-      store::FindKeyRecord(m_store, store::CurrentProfileIndex(m_store), m_layerShown, m_keyBeingEdited);
+  store::KeyRecord* record = EditedRecord();
   if (!record) return;
-  if (editor == Editor::kSingleKey)
-    store::WriteSingleKey(*record, m_singleKey.CapturedKey());
-  else
-    store::WriteSimpleKind(*record, static_cast<std::uint8_t>(m_mouse.SelectedKind() & 0xFF));
+  switch (editor) {
+    case Editor::kSingleKey:
+      store::WriteSingleKey(*record, m_singleKey.CapturedKey());
+      break;
+    case Editor::kMouse:
+      store::WriteSimpleKind(*record, static_cast<std::uint8_t>(m_mouse.SelectedKind() & 0xFF));
+      break;
+    case Editor::kMacro:
+      store::WriteMacro(*record, m_macro.EditedRecord());
+      break;
+    case Editor::kNone:
+      return;
+  }
   MarkKey(m_keyBeingEdited, false);
   Save();
 }
@@ -128,6 +149,66 @@ void COsselSettingDlg::OnReplaceKeyQuestion(LPARAM keyCode) {
   ::SetActiveWindow(m_singleKey.GetHwnd());  // it captures again, and only the active dialog keeps the keys
 }
 
+void COsselSettingDlg::OnMacroNotice(dialogs::WarningMode mode) {
+  if (m_openEditor != Editor::kMacro) return;
+  ::SetActiveWindow(m_hWnd);
+  m_macro.EnableWindow(false);
+  RunWarning(mode, m_hWnd);
+  EnableWindow(false);
+  m_macro.EnableWindow(true);
+  ::SetActiveWindow(m_macro.GetHwnd());
+}
+
+void COsselSettingDlg::ShowProfileDialog() {
+  if (!m_profileDialog.IsWindow() || m_profileDialogOpen) return;
+  if (m_panelOut) SlidePanelIn();
+  m_profileDialog.LoadFromStore();
+  m_profileDialogOpen = true;
+  PlaceAttachedWindows();
+  m_profileDialog.ShowWindow(SW_SHOW);
+  EnableWindow(false);
+}
+
+void COsselSettingDlg::OnProfileDialogClosed() {
+  if (!m_profileDialogOpen) return;
+  m_profileDialog.ShowWindow(SW_HIDE);
+  m_profileDialogOpen = false;
+  PlaceAttachedWindows();
+  // OK may have made another profile current: its layer and its label are shown.
+  RebuildProfileLabel();
+  ShowLayer(static_cast<int>(store::CurrentProfile(m_store).Keymap));
+  EnableWindow(true);
+  if (m_panelOut) m_panel.EnableWindow(true);
+  ::SetActiveWindow(m_hWnd);
+}
+
+void COsselSettingDlg::OnProfileResetQuestion() {
+  if (!m_profileDialogOpen) return;
+  m_profileDialog.EnableWindow(false);
+  ::SetActiveWindow(m_hWnd);
+  const bool confirmed = RunWarning(dialogs::WarningMode::kResetProfile, m_hWnd) == IDOK;
+  m_profileDialog.ResetDecision(confirmed);
+  EnableWindow(false);
+  if (m_panelOut) m_panel.EnableWindow(false);
+  m_profileDialog.EnableWindow(true);
+  ::SetActiveWindow(m_profileDialog.GetHwnd());
+}
+
+void COsselSettingDlg::RunQuickSwitch() {
+  m_panel.EnableWindow(false);
+  if (m_profileDialogOpen) m_profileDialog.EnableWindow(false);
+  ::SetActiveWindow(m_hWnd);
+  CSwitchDlg dialog(m_store.header);
+  dialog.DoModal(m_hWnd);
+  KeepAttachedOnTop();
+}
+
+void COsselSettingDlg::OnQuickSwitchClosed() {
+  m_panel.Refresh();
+  m_panel.EnableWindow(true);
+  if (m_profileDialogOpen) m_profileDialog.EnableWindow(true);
+}
+
 void COsselSettingDlg::LiftFor(int height) {
   const RECT main = GetWindowRect();
   if (const int lift = app::LiftNeeded(main.top, height, FullScreenHeight()); lift > 0)
@@ -137,12 +218,27 @@ void COsselSettingDlg::LiftFor(int height) {
 void COsselSettingDlg::PlaceAttachedWindows() {
   if (m_placing) return;  // lifting the main window below moves it, which places again
   m_placing = true;
+  if (m_profileDialogOpen) {
+    LiftFor(Height(m_profileDialog.GetWindowRect()));
+    const RECT main = GetWindowRect();
+    m_profileDialog.SetWindowPos(nullptr, main.left + app::kAttachedOffset.x, main.top + app::kAttachedOffset.y, 0, 0,
+                                 kMoveOnly);
+  }
   const RECT main = GetWindowRect();
   if (m_panelOut)
-    m_panel.SetWindowPos(m_hWnd, main.left + app::kPanelOffset.x, main.top + app::kPanelOffset.y, 0, 0,
-                         SWP_NOSIZE | SWP_NOACTIVATE);
-  SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    m_panel.SetWindowPos(nullptr, main.left + app::kPanelOffset.x, main.top + app::kPanelOffset.y, 0, 0, kMoveOnly);
+  KeepAttachedOnTop();
   m_placing = false;
+}
+
+void COsselSettingDlg::KeepAttachedOnTop() {
+  // The main window comes to the top and the windows attached to it above it, as owned windows always are:
+  // without a window manager the system does not keep them there, and the main window's edge would cover
+  // the panel's buttons.
+  constexpr UINT kStackOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  SetWindowPos(HWND_TOP, 0, 0, 0, 0, kStackOnly);
+  if (m_profileDialogOpen) m_profileDialog.SetWindowPos(HWND_TOP, 0, 0, 0, 0, kStackOnly);
+  if (m_panelOut) m_panel.SetWindowPos(HWND_TOP, 0, 0, 0, 0, kStackOnly);
 }
 
 void COsselSettingDlg::SlidePanelOut() {

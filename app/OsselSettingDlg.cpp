@@ -71,6 +71,7 @@ COsselSettingDlg::COsselSettingDlg(store::SettingsStore& store, platform::Regist
       m_store(store),
       m_registry(registry),
       m_messenger(messenger),
+      m_profileDialog(store),
       m_panel(store.header, registry) {}
 
 COsselSettingDlg::~COsselSettingDlg() = default;
@@ -157,10 +158,19 @@ void COsselSettingDlg::CreateButtons() {
                                          images[0].get(), images[0].get(), images[0].get());
 }
 
-app::LayerImages COsselSettingDlg::ImagesOfLayer(int layer) const {
+app::LayerImages COsselSettingDlg::ImagesOfLayer(int layer) {
+  auto& loaded = m_layerImages[static_cast<std::size_t>(layer)];
+  auto& converted = m_layerBitmaps[static_cast<std::size_t>(layer)];
   app::LayerImages images{};
-  for (std::size_t face = 0; face < images.size(); ++face)
-    images[face] = m_layerImages[static_cast<std::size_t>(layer)][face].get();
+  for (std::size_t face = 0; face < images.size(); ++face) {
+    // Converted once, at the layer's first showing: a conversion costs about 10 ms, a switch would pay 40.
+    if (!converted[face] && loaded[face]) {
+      HBITMAP bitmap = nullptr;
+      if (loaded[face].get()->GetHBITMAP(Gdiplus::Color(0xFF000000), &bitmap) == Gdiplus::Ok) converted[face].reset(bitmap);
+      loaded[face].reset();
+    }
+    images[face] = converted[face].get();
+  }
   return images;
 }
 
@@ -240,6 +250,8 @@ bool COsselSettingDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
       ShowLayer(static_cast<int>(store::CurrentProfile(m_store).Keymap));
       RebuildProfileLabel();
     }
+  } else if (is(kProfile)) {
+    ShowProfileDialog();
   } else if (is(kReference)) {
     if (!m_panelOut) SlidePanelOut();
   } else if (is(kLayer1) || is(kLayer2) || is(kLayer3)) {
@@ -266,6 +278,8 @@ void COsselSettingDlg::OpenKeyMenu(int slot) {
   }
   MarkKey(m_keyBeingEdited, false);
   m_keyBeingEdited = slot;
+  m_editedProfile = store::CurrentProfileIndex(m_store);
+  m_editedLayer = m_layerShown;
   MarkKey(slot, true);  // pressed while its menu or editor is open
 
   POINT cursor{};
@@ -285,7 +299,7 @@ void COsselSettingDlg::CloseKeyMenu() {
 
 void COsselSettingDlg::RunMenuCommand(LPARAM value) {
   const int slot = m_keyBeingEdited;
-  store::KeyRecord* record = store::FindKeyRecord(m_store, store::CurrentProfileIndex(m_store), m_layerShown, slot);
+  store::KeyRecord* record = EditedRecord();
   if (!record) return;
   if (m_panelOut) SlidePanelIn();
   const app::MenuCommand command = app::DecodeMenuValue(static_cast<std::uintptr_t>(value));
@@ -297,6 +311,10 @@ void COsselSettingDlg::RunMenuCommand(LPARAM value) {
     case catalogue::Category::Mouse:
       m_mouse.ClearChoice();
       OpenEditor(Editor::kMouse);
+      return;
+    case catalogue::Category::Macro:
+      m_macro.Open(*record, m_store.header.Language);
+      OpenEditor(Editor::kMacro);
       return;
     case catalogue::Category::ProfileSwitch:
       RunProfileSwitchDialog(*record);
@@ -311,6 +329,10 @@ void COsselSettingDlg::RunMenuCommand(LPARAM value) {
   }
   MarkKey(slot, false);
   m_keyBeingEdited = -1;
+}
+
+store::KeyRecord* COsselSettingDlg::EditedRecord() {
+  return store::FindKeyRecord(m_store, m_editedProfile, m_editedLayer, m_keyBeingEdited);
 }
 
 void COsselSettingDlg::RunProfileSwitchDialog(store::KeyRecord& record) {
@@ -334,6 +356,7 @@ void COsselSettingDlg::OnProfileNotification(WPARAM wParam, LPARAM lParam) {
   store::ApplyProfileNotification(m_store, static_cast<std::uintptr_t>(wParam), static_cast<std::intptr_t>(lParam));
   RebuildProfileLabel();
   ShowLayer(static_cast<int>(store::CurrentProfile(m_store).Keymap));
+  if (m_profileDialogOpen) m_profileDialog.RefreshRows();
 }
 
 void COsselSettingDlg::OnBackgroundPress(LPARAM point) {
@@ -386,6 +409,10 @@ LRESULT COsselSettingDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATEAPP:
       OnActivateApp(wParam != FALSE);
       break;
+    case WM_ACTIVATE:
+      // Activated (after a question or a dialog ran over it): the attached windows stay above it.
+      if (LOWORD(wParam) != WA_INACTIVE && m_initialised && !m_placing) KeepAttachedOnTop();
+      break;
     default:
       if (OnChildMessage(msg, wParam, lParam)) return 0;
       break;
@@ -402,9 +429,8 @@ void COsselSettingDlg::OnPaint() {
     return;
   }
   skin::PaintOffscreen(m_hWnd, [this](HDC dc, SIZE size) {
+    skin::DrawBitmap(dc, m_layerBitmaps[static_cast<std::size_t>(m_layerShown)][0].get(), 0, 0);
     Gdiplus::Graphics graphics(dc);
-    if (auto* background = m_layerImages[static_cast<std::size_t>(m_layerShown)][0].get())
-      graphics.DrawImage(background, 0, 0, size.cx, size.cy);
     for (const auto& [logo, at] : {std::pair{m_logoLeft.get(), kLogoLeft}, std::pair{m_logoRight.get(), kLogoRight}})
       if (logo) graphics.DrawImage(logo, static_cast<INT>(at.x), static_cast<INT>(at.y), logo->GetWidth(), logo->GetHeight());
     const auto family = win::SansSerifFamily();
@@ -426,6 +452,8 @@ void COsselSettingDlg::OnDestroy() {
   }
   for (auto& layer : m_layerImages)
     for (auto& image : layer) image.reset();
+  for (auto& layer : m_layerBitmaps)
+    for (auto& bitmap : layer) bitmap.reset();
   m_logoLeft.reset();
   m_logoRight.reset();
   m_mask1.reset();

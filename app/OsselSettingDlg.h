@@ -11,12 +11,15 @@
 
 #include "app/KeyboardPicture.h"
 #include "dialogs/RefrenceDlg.h"
+#include "dialogs/WarningModes.h"
+#include "editors/MacroSetDlg.h"
 #include "editors/MouseDlg.h"
 #include "editors/SinglekeyDlg.h"
 #include "framework/Dialog.h"
 #include "platform/Registry.h"
 #include "platform/WindowMessenger.h"
 #include "platform/win32/Handles.h"
+#include "profiles/ProfileSetDlg.h"
 #include "skin/BitmapBtn.h"
 #include "skin/BmpMenu.h"
 #include "skin/SkinImage.h"
@@ -45,6 +48,8 @@ class COsselSettingDlg : public CDialog {
   const app::KeyboardPicture& Keyboard() const { return m_keyboard; }
   CSinglekeyDlg& SingleKeyDialog() { return m_singleKey; }
   CMouseDlg& MouseDialog() { return m_mouse; }
+  CMacroSetDlg& MacroEditor() { return m_macro; }
+  CProfileSetDlg& ProfileDialog() { return m_profileDialog; }
   CRefrenceDlg& Panel() { return m_panel; }
 
  protected:
@@ -66,7 +71,7 @@ class COsselSettingDlg : public CDialog {
   void RefreshKeyTooltips();
   void MarkKey(int slot, bool beingEdited);
   void RebuildProfileLabel();
-  app::LayerImages ImagesOfLayer(int layer) const;
+  app::LayerImages ImagesOfLayer(int layer);
 
   void Save();
   void OpenManual() const;
@@ -75,6 +80,9 @@ class COsselSettingDlg : public CDialog {
   // lets go of the key (an editor may hold it).
   void CloseKeyMenu();
   void RunMenuCommand(LPARAM value);
+  // The record of the key being edited, in the profile and layer it was chosen in (a notification from
+  // the companion may show another one meanwhile); null when no key is being edited.
+  store::KeyRecord* EditedRecord();
   void RunProfileSwitchDialog(store::KeyRecord& record);
   void RunLaunchDialog(store::KeyRecord& record);
   void OnProfileNotification(WPARAM wParam, LPARAM lParam);
@@ -82,7 +90,7 @@ class COsselSettingDlg : public CDialog {
   void OnActivateApp(bool active);
 
   // --- The child windows (OsselSettingChildren.cpp) ----------------------------------------------------------
-  enum class Editor { kNone, kSingleKey, kMouse };
+  enum class Editor { kNone, kSingleKey, kMouse, kMacro };
   void CreateChildren();
   // True when `msg` is a child's private message, which it then handled.
   bool OnChildMessage(UINT msg, WPARAM code, LPARAM lParam);
@@ -90,8 +98,15 @@ class COsselSettingDlg : public CDialog {
   void OnEditorApplied(Editor editor);
   void OnEditorClosed();
   void OnReplaceKeyQuestion(LPARAM keyCode);
+  void OnMacroNotice(dialogs::WarningMode mode);
+  void ShowProfileDialog();
+  void OnProfileDialogClosed();
+  void OnProfileResetQuestion();
+  void RunQuickSwitch();
+  void OnQuickSwitchClosed();
   CDialog* EditorWindow(Editor editor);
   void PlaceAttachedWindows();
+  void KeepAttachedOnTop();
   // Moves the main window up so a child `height` high, attached below it, stays above the screen's bottom.
   void LiftFor(int height);
   void SlidePanelOut();
@@ -101,7 +116,10 @@ class COsselSettingDlg : public CDialog {
   platform::Registry& m_registry;
   platform::WindowMessenger& m_messenger;
 
-  std::array<std::array<win::GdiplusBitmap, 4>, store::kLayerCount> m_layerImages;  // normal, over, down, selected
+  // Each layer's pictures (normal, over, down, selected) as loaded, and as GDI bitmaps once the layer has
+  // been shown: the keys and the background are drawn from these, the loaded ones are then let go.
+  std::array<std::array<win::GdiplusBitmap, 4>, store::kLayerCount> m_layerImages;
+  std::array<std::array<win::Bitmap, 4>, store::kLayerCount> m_layerBitmaps;
   win::GdiplusBitmap m_logoLeft, m_logoRight;
   skin::SkinBitmap m_mask1, m_mask2;
   win::Icon m_bigIcon, m_smallIcon;
@@ -111,12 +129,16 @@ class COsselSettingDlg : public CDialog {
   app::KeyboardPicture m_keyboard;
   std::unique_ptr<skin::CBmpMenu> m_menu;
 
+  CProfileSetDlg m_profileDialog;
   CRefrenceDlg m_panel;
   CSinglekeyDlg m_singleKey;
+  CMacroSetDlg m_macro;
   CMouseDlg m_mouse;
 
   int m_layerShown = 0;
   int m_keyBeingEdited = -1;
+  int m_editedProfile = 0;
+  int m_editedLayer = 0;
   Editor m_openEditor = Editor::kNone;
   bool m_panelOut = false;
   bool m_profileDialogOpen = false;

@@ -35,8 +35,26 @@ void CBitmapBtn2::SetFaces(const FaceCutter& cutter, HBITMAP normal, HBITMAP ove
   const RECT rect{left, top, right, bottom};
   const HBITMAP sources[] = {normal, over, down, disabled};
   for (int i = 0; i < 4; ++i) cutter.Cut(m_faces[static_cast<std::size_t>(i)], sources[i], rect);
+  m_sources = {};
   ModifyStyle(WS_BORDER | WS_TABSTOP, 0);
   m_highlighted = false;
+}
+
+void CBitmapBtn2::SetFaceSources(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, const RECT& piece) {
+  if (!m_hWnd) return;
+  m_sources = {normal, over, down, disabled};
+  m_piece = piece;
+  for (auto& face : m_faces) face.reset();
+  ModifyStyle(WS_BORDER | WS_TABSTOP, 0);
+  m_highlighted = false;
+}
+
+void CBitmapBtn2::DrawFace(HDC dc, Face face) const {
+  const auto index = static_cast<std::size_t>(face);
+  if (m_sources[index])
+    DrawBitmapPart(dc, m_sources[index], m_piece, 0, 0);
+  else
+    DrawBitmap(dc, m_faces[index].get(), 0, 0);
 }
 
 void CBitmapBtn2::SetCaption(const std::wstring& text) {
@@ -64,9 +82,8 @@ ButtonLook CBitmapBtn2::CurrentLook(bool pressed) const {
 
 void CBitmapBtn2::DrawItem(DRAWITEMSTRUCT& dis) {
   const ButtonLook look = CurrentLook((dis.itemState & ODS_SELECTED) != 0);
-  HBITMAP face = GetFace(look.face);
   if (m_caption.empty()) {
-    DrawBitmap(dis.hDC, face, 0, 0);
+    DrawFace(dis.hDC, look.face);
     return;
   }
   const RECT client = GetClientRect();
@@ -74,7 +91,7 @@ void CBitmapBtn2::DrawItem(DRAWITEMSTRUCT& dis) {
   if (!buffer) return;
   // Start from what is on screen, so a missing face still shows its caption over the background.
   ::BitBlt(buffer.get(), 0, 0, client.right, client.bottom, dis.hDC, 0, 0, SRCCOPY);
-  DrawBitmap(buffer.get(), face, 0, 0);
+  DrawFace(buffer.get(), look.face);
 
   win::Font font(::CreateFontW(fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,

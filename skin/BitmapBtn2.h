@@ -30,6 +30,9 @@ class CBitmapBtn2 : public CSkinButton {
   // The same with the device contexts of a cutter shared by many buttons.
   void SetFaces(const FaceCutter& cutter, HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, int left,
                 int top, int right, int bottom);
+  // Draws the faces straight from the piece `piece` of the window's pictures instead of keeping cut copies:
+  // the keyboard's keys change their looks at every layer switch. The pictures must outlive their use here.
+  void SetFaceSources(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, const RECT& piece);
   void SetCaption(const std::wstring& text);
   void SetChecked(int checked);
   int GetChecked() const { return m_checked; }
@@ -48,11 +51,14 @@ class CBitmapBtn2 : public CSkinButton {
  private:
   void OnMouseMove(WPARAM keys, LPARAM position);
   void ClearHighlight();
+  void DrawFace(HDC dc, Face face) const;
 
   int m_checked = 0;
   bool m_highlighted = false;
   std::wstring m_caption;
   std::array<win::Bitmap, 4> m_faces;  // indexed by Face
+  std::array<HBITMAP, 4> m_sources{};   // borrowed pictures, indexed by Face; used instead of m_faces when set
+  RECT m_piece{};
 };
 
 }  // namespace skin

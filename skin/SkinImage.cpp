@@ -102,11 +102,15 @@ SIZE BitmapSize(HBITMAP bitmap) {
 
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
   const SIZE size = BitmapSize(bitmap);
-  if (size.cx <= 0 || size.cy <= 0) return;
+  DrawBitmapPart(dc, bitmap, RECT{0, 0, size.cx, size.cy}, x, y);
+}
+
+void DrawBitmapPart(HDC dc, HBITMAP bitmap, const RECT& part, int x, int y) {
+  if (!bitmap || part.right <= part.left || part.bottom <= part.top) return;
   win::MemDC source(::CreateCompatibleDC(dc));
   if (!source) return;
   win::SelectGuard selected(source.get(), bitmap);
-  ::BitBlt(dc, x, y, size.cx, size.cy, source.get(), 0, 0, SRCCOPY);
+  ::BitBlt(dc, x, y, part.right - part.left, part.bottom - part.top, source.get(), part.left, part.top, SRCCOPY);
 }
 
 win::GdiplusBitmap LoadSkinImage(const wchar_t* path) {

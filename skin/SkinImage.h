@@ -83,5 +83,7 @@ SIZE BitmapSize(HBITMAP bitmap);
 
 // Copies the whole of `bitmap` to (x, y) of `dc`; a null bitmap draws nothing.
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y);
+// Copies the piece `part` of `bitmap` to (x, y) of `dc`; a null bitmap draws nothing.
+void DrawBitmapPart(HDC dc, HBITMAP bitmap, const RECT& part, int x, int y);
 
 }  // namespace skin

@@ -68,6 +68,10 @@ class WineDesktop:
         return subprocess.run(command, env=self.env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                               stderr=subprocess.DEVNULL, timeout=timeout).returncode
 
+    def quiet(self, arguments):
+        """Runs a Wine program (reg, ...) to its end, its output dropped."""
+        return self._quiet([WINE] + list(arguments))
+
     def spawn(self, arguments, cwd=None):
         process = subprocess.Popen([WINE] + arguments, env=self.env, cwd=cwd or self.dist, stdin=subprocess.DEVNULL,
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -141,8 +145,14 @@ class WineDesktop:
         subprocess.run(['xdotool', 'key', name], check=True)
         time.sleep(settle)
 
-    def type_text(self, text):
-        subprocess.run(['xdotool', 'type', '--delay', '30', text], check=True)
+    def type_text(self, text, delay=30):
+        subprocess.run(['xdotool', 'type', '--delay', str(delay), text], check=True)
+
+    def key_down(self, name):
+        subprocess.run(['xdotool', 'keydown', name], check=True)
+
+    def key_up(self, name):
+        subprocess.run(['xdotool', 'keyup', name], check=True)
 
     def program_windows(self):
         """The program's visible top-level windows (the main window, its dialogs and menus)."""
