@@ -84,20 +84,9 @@ void CRefrenceDlg::OpenMediaMenu() {
     m_installed[i] = dialogs::IsMediaPlayerInstalled(m_registry, player);
     skin::AddMenuEntry(strings::LookUpString(player.name), player.entryValue, m_installed[i]);
   }
-  auto menu = std::make_unique<skin::CBmpMenu>();
-  const skin::MenuSkinFiles files = skin::MenuSkinSet(platform::Folders().exe, u"advance menu");
-  menu->SetMenuSkin(win::Wide(files.normal), win::Wide(files.over), win::Wide(files.down), win::Wide(files.fourth),
-                    win::Wide(files.mask));
   const RECT button = GetButton(kMedia).GetWindowRect();
-  menu->x = button.left;
-  menu->y = button.bottom;
-  menu->kind = skin::kMediaPlayerMenu;
-  menu->language = m_header.Language;
-  if (!menu->Create(m_hWnd)) {
-    skin::ClearMenuEntries();
-    return;
-  }
-  m_menu = std::move(menu);
+  m_menu = skin::OpenBmpMenu(m_hWnd, skin::MenuSkinSet(platform::Folders().exe, u"advance menu"),
+                             POINT{button.left, button.bottom}, skin::kMediaPlayerMenu, m_header.Language);
 }
 
 void CRefrenceDlg::CloseMenu() {

@@ -441,21 +441,10 @@ void CMacroSetDlg::OpenChoiceMenu(Menu menu) {
   std::int32_t value = 1;
   for (const std::wstring& text : MenuTexts(menu)) skin::AddMenuEntry(win::Utf16(text), value++, true);
 
-  auto window = std::make_unique<skin::CBmpMenu>();
-  const auto files = skin::MenuSkinSet(platform::Folders().exe, spec.skinSet);
-  window->SetMenuSkin(win::Wide(files.normal), win::Wide(files.over), win::Wide(files.down), win::Wide(files.fourth),
-                      win::Wide(files.mask));
   const RECT anchor = GetButton(spec.anchor).GetWindowRect();
-  window->x = anchor.left;
-  window->y = anchor.bottom + 1;
-  window->kind = spec.kind;
-  window->language = m_language;
-  if (!window->Create(m_hWnd)) {
-    skin::ClearMenuEntries();
-    return;
-  }
-  m_menu = std::move(window);
-  m_openMenu = menu;
+  m_menu = skin::OpenBmpMenu(m_hWnd, skin::MenuSkinSet(platform::Folders().exe, spec.skinSet),
+                             POINT{anchor.left, anchor.bottom + 1}, spec.kind, m_language);
+  if (m_menu) m_openMenu = menu;
 }
 
 void CMacroSetDlg::CloseMenu() {

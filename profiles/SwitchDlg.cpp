@@ -36,13 +36,10 @@ constexpr int kMenuGap = 2;
 
 // The menus' down picture is their background and their entries' normal and pressed faces; the normal
 // picture serves only as the fourth face.
-void SetModifierMenuSkin(skin::CBmpMenu& menu, std::size_t entries) {
-  const std::u16string_view set = entries == 3 ? u"switch menu1" : u"switch menu2";
-  const auto path = [&](std::u16string_view face, std::u16string_view ext) {
-    return win::Wide(skin::SkinFilePath(platform::Folders().exe, skin::SkinSetFileName(set, face, ext)));
-  };
-  menu.SetMenuSkin(path(skin::face::kDown, u"png"), path(skin::face::kOver, u"png"), path(skin::face::kDown, u"png"),
-                   path(skin::face::kNormal, u"png"), path(skin::face::kMask, u"bmp"));
+skin::MenuSkinFiles ModifierMenuSkin(std::size_t entries) {
+  skin::MenuSkinFiles files = skin::MenuSkinSet(platform::Folders().exe, entries == 3 ? u"switch menu1" : u"switch menu2");
+  files.normal = files.down;  // the fourth face keeps the normal picture
+  return files;
 }
 
 std::wstring ModifierLabel(std::uint8_t modifier) { return win::Wide(catalogue::ModifierName(modifier)); }
@@ -133,19 +130,10 @@ void CSwitchDlg::OpenModifierMenu(MenuFor selector) {
       skin::AddMenuEntry(text, static_cast<std::int32_t>(++entries), true);
     }
   }
-  auto menu = std::make_unique<skin::CBmpMenu>();
-  SetModifierMenuSkin(*menu, entries);
   const RECT selectorRect = GetButton(selector == MenuFor::kFirst ? kFirstModifier : kSecondModifier).GetWindowRect();
-  menu->x = selectorRect.left;
-  menu->y = selectorRect.bottom + kMenuGap;
-  menu->kind = skin::kModifierMenu;
-  menu->language = m_header.Language;
-  if (!menu->Create(m_hWnd)) {
-    skin::ClearMenuEntries();
-    return;
-  }
-  m_menu = std::move(menu);
-  m_menuFor = selector;
+  m_menu = skin::OpenBmpMenu(m_hWnd, ModifierMenuSkin(entries), POINT{selectorRect.left, selectorRect.bottom + kMenuGap},
+                             skin::kModifierMenu, m_header.Language);
+  if (m_menu) m_menuFor = selector;
 }
 
 void CSwitchDlg::CloseMenu() {

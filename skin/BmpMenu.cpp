@@ -140,4 +140,20 @@ void CBmpMenu::OnDestroy() {
   CBmpMenuWindow::OnDestroy();
 }
 
+std::unique_ptr<CBmpMenu> OpenBmpMenu(HWND owner, const MenuSkinFiles& files, POINT topLeft, MenuKind kind,
+                                      std::uint32_t language) {
+  auto menu = std::make_unique<CBmpMenu>();
+  const auto w = [](const std::u16string& path) { return std::wstring(path.begin(), path.end()); };
+  menu->SetMenuSkin(w(files.normal), w(files.over), w(files.down), w(files.fourth), w(files.mask));
+  menu->x = topLeft.x;
+  menu->y = topLeft.y;
+  menu->kind = kind;
+  menu->language = language;
+  if (!menu->Create(owner)) {
+    ClearMenuEntries();
+    return nullptr;
+  }
+  return menu;
+}
+
 }  // namespace skin

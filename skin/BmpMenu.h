@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "skin/BmpMenuWindow.h"
+#include "skin/SkinPaths.h"
 #include "skin/SubBmpMenu.h"
 
 namespace skin {
@@ -46,5 +47,11 @@ class CBmpMenu : public CBmpMenuWindow {
   std::unique_ptr<CSubBmpMenu> m_submenu;
   int m_submenuFor = -1;
 };
+
+// A dialog's menu without submenus: creates it with the entries already in the shared list, skinned with
+// `files`, its top-left corner at `topLeft` (screen), owned by `owner`. Null when it could not be created;
+// the entry list is emptied then.
+std::unique_ptr<CBmpMenu> OpenBmpMenu(HWND owner, const MenuSkinFiles& files, POINT topLeft, MenuKind kind,
+                                      std::uint32_t language);
 
 }  // namespace skin
