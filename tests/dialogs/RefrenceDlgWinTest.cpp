@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -21,16 +22,6 @@ namespace {
 using D = CRefrenceDlg;
 using Codes = std::vector<WPARAM>;
 
-Codes g_codes;  // what the stand-in main window received, activation changes left out
-
-LRESULT CALLBACK RecordPanelMessages(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == wm::kFromPanel && wParam != wm::kActivationChanged) {
-    EXPECT_EQ(lParam, 0);
-    g_codes.push_back(wParam);
-  }
-  return ::DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
 class RefrenceDlg : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -40,28 +31,20 @@ class RefrenceDlg : public ::testing::Test {
   static void TearDownTestSuite() { delete gdiplus; }
 
   void SetUp() override {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = &RecordPanelMessages;
-    wc.hInstance = ::GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"TrelmTestMainWindow";
-    ::RegisterClassW(&wc);
-    const std::wstring title = win::Wide(strings::LookUpString(strings::kMainName));
-    main = ::CreateWindowExW(0, wc.lpszClassName, title.c_str(), WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                             wc.hInstance, nullptr);
+    main = std::make_unique<fwtest::StandInMainWindow>();
     // Only Windows Media Player is installed.
     const std::u16string path = u"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\wmplayer.exe";
     registry.Set(path, u"", {'C', 0, ':', 0, 0, 0}, platform::RegistryRoot::LocalMachine);
     keysBefore = registry.KeyCount();
-    g_codes.clear();
   }
   void TearDown() override {
     EXPECT_EQ(registry.KeyCount(), keysBefore) << "the player probes must create no key";
-    ::DestroyWindow(main);
+    main.reset();
   }
 
   // Creates the panel hidden, as the main window does, and shows it.
   void Open(D& panel) {
-    ASSERT_TRUE(panel.Create(main));
+    ASSERT_TRUE(panel.Create(main->GetHwnd()));
     panel.ShowWindow(SW_SHOW);
     fwtest::PumpFor(50);
   }
@@ -71,13 +54,19 @@ class RefrenceDlg : public ::testing::Test {
     fwtest::ClickCentre(panel.OpenMenu()->Entry(position).GetHwnd());
     fwtest::PumpUntil([&] { return !panel.OpenMenu(); }, 500);
   }
-  static Codes Told() {
+  // What the panel told the main window since the last look, activation changes left out.
+  Codes Told() {
     fwtest::PumpFor(100);
-    return std::exchange(g_codes, {});
+    Codes codes;
+    for (const auto& r : std::exchange(main->received, {})) {
+      EXPECT_EQ(r.lParam, 0);
+      if (r.msg == wm::kFromPanel && r.code != wm::kActivationChanged) codes.push_back(r.code);
+    }
+    return codes;
   }
 
   static win::GdiplusSession* gdiplus;
-  HWND main = nullptr;
+  std::unique_ptr<fwtest::StandInMainWindow> main;
   platform::MemoryRegistry registry;
   std::size_t keysBefore = 0;
 };
@@ -152,7 +141,7 @@ TEST_F(RefrenceDlg, TheSwitchButtonNamesTheHotKeyAndAsksForTheQuickSwitchDialog)
   const int windowsBefore = fwtest::ThreadWindowCount();
   {
     D panel(header, registry);
-    ASSERT_TRUE(panel.Create(main));
+    ASSERT_TRUE(panel.Create(main->GetHwnd()));
     EXPECT_EQ(Caption(panel, D::kSwitch), L" Set hotkey");  // until it is first shown
     panel.ShowWindow(SW_SHOW);
     EXPECT_EQ(Caption(panel, D::kSwitch), L" Ctrl+Shift+A");

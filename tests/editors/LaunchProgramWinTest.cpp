@@ -73,35 +73,6 @@ TEST(LaunchProgram, TheNameIsTheFileDescriptionOfTheVersionResource) {
 
 // --- The open-file dialog, answered from inside its own modal run ------------------------------------------
 
-HWND OpenFileDialogOver(HWND owner) {
-  HWND active = ::GetActiveWindow();
-  const bool ours = active && active != owner && ::GetWindow(active, GW_OWNER) == owner;
-  return ours && ::IsWindowVisible(active) ? active : nullptr;
-}
-
-// The file name box: the edit with the id edt1, or cmb13's (inside the combo box, as Wine makes it).
-BOOL CALLBACK FindFileNameBox(HWND window, LPARAM found) {
-  wchar_t kind[16] = {};
-  ::GetClassNameW(window, kind, static_cast<int>(std::size(kind)));
-  const int id = ::GetDlgCtrlID(window);
-  if (std::wstring_view(kind) != L"Edit" || (id != 0x480 && id != 0x47c)) return TRUE;
-  *reinterpret_cast<HWND*>(found) = window;
-  return FALSE;
-}
-
-void TypeText(const std::wstring& text) {
-  for (wchar_t ch : text) {
-    INPUT input[2]{};
-    for (INPUT& i : input) {
-      i.type = INPUT_KEYBOARD;
-      i.ki.wScan = ch;
-      i.ki.dwFlags = KEYEVENTF_UNICODE;
-    }
-    input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
-    ::SendInput(2, input, sizeof(INPUT));
-  }
-}
-
 // `typed` replaces the file name and Enter confirms it; nothing typed presses Esc.
 struct OpenFileAnswer {
   HWND owner = nullptr;
@@ -110,7 +81,7 @@ struct OpenFileAnswer {
 } g_answer;
 
 void CALLBACK AnswerOpenFile(HWND, UINT, UINT_PTR id, DWORD) {
-  HWND dialog = OpenFileDialogOver(g_answer.owner);
+  HWND dialog = fwtest::ModalOver(g_answer.owner);
   const DWORD now = ::GetTickCount();
   if (g_answer.answeredAt) {
     if (!dialog) {
@@ -125,22 +96,7 @@ void CALLBACK AnswerOpenFile(HWND, UINT, UINT_PTR id, DWORD) {
   if (!g_answer.seenAt) g_answer.seenAt = now;
   if (now - g_answer.seenAt < 500) return;  // let it fill its folder view first
   g_answer.answeredAt = now;
-  HWND box = nullptr;
-  ::EnumChildWindows(dialog, &FindFileNameBox, reinterpret_cast<LPARAM>(&box));
-  wchar_t shown[1024] = {};
-  if (box) ::GetWindowTextW(box, shown, static_cast<int>(std::size(shown)));
-  g_answer.shownFirst = shown;
-  if (!box || g_answer.typed.empty()) {
-    fwtest::PressKey(VK_ESCAPE);
-    return;
-  }
-  ::SetFocus(box);
-  fwtest::PressKey(VK_END);
-  fwtest::SendKey(VK_SHIFT, false);
-  fwtest::PressKey(VK_HOME);
-  fwtest::SendKey(VK_SHIFT, true);
-  TypeText(g_answer.typed);
-  fwtest::PressKey(VK_RETURN);
+  g_answer.shownFirst = fwtest::AnswerFileDialog(dialog, g_answer.typed);
 }
 
 TEST(LaunchProgram, BrowseTakesTheChosenProgramAndItsNameAndCancelChangesNothing) {
@@ -164,7 +120,7 @@ TEST(LaunchProgram, BrowseTakesTheChosenProgramAndItsNameAndCancelChangesNothing
       g_answer.owner = d.GetHwnd();
       ::SetTimer(nullptr, 0, 100, &AnswerOpenFile);
       Click(d, D::kBrowse);
-      EXPECT_TRUE(fwtest::PumpUntil([] { return g_answer.answeredAt && !OpenFileDialogOver(g_answer.owner); }, 15000));
+      EXPECT_TRUE(fwtest::PumpUntil([] { return g_answer.answeredAt && !fwtest::ModalOver(g_answer.owner); }, 15000));
       Click(d, D::kOk);
     });
     const auto at = &c - cases;

@@ -26,38 +26,12 @@ constexpr POINT kAt{100, 100};
 constexpr int kLine = CListBoxEx::kLineHeight;
 constexpr std::uint8_t kPause = 0xFF;
 
-// The main window as far as the editor knows it: found by its title, it records every 1552 it gets.
-class StandInMain : public CWnd {
- public:
-  struct Received {
-    WPARAM code;
-    bool closeQueued;  // the editor's close was already on its way: this message was not waited for
-    bool editorVisible;
-    store::KeyRecord record;
-  };
-
-  explicit StandInMain(const D& editor) : m_editor(editor) {
-    const std::wstring title = win::Wide(strings::LookUpString(strings::kMainName));
-    CreateEx(0, nullptr, title.c_str(), WS_POPUP, RECT{0, 0, 10, 10}, nullptr);
-  }
-  std::vector<Received> received;
-  int Count(WPARAM code) const {
-    return static_cast<int>(std::count_if(received.begin(), received.end(), [&](auto& r) { return r.code == code; }));
-  }
-
- protected:
-  LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
-    if (msg == wm::kFromMacro) {
-      MSG queued;
-      const bool closeQueued = ::PeekMessageW(&queued, m_hWnd, wm::kFromMacro, wm::kFromMacro, PM_NOREMOVE) &&
-                               queued.wParam == wm::kClosed;
-      received.push_back({wParam, closeQueued, m_editor.IsWindowVisible(), m_editor.EditedRecord()});
-    }
-    return CWnd::WindowProc(msg, wParam, lParam);
-  }
-
- private:
-  const D& m_editor;
+// What the stand-in main window found when a 1552 arrived.
+struct Seen {
+  WPARAM code;
+  bool closeQueued;  // the editor's close was already on its way: this message was not waited for
+  bool editorVisible;
+  store::KeyRecord record;
 };
 
 store::KeyRecord Macro(const std::vector<MacroEvent>& events, std::int32_t delayMode = 1) {
@@ -85,7 +59,15 @@ class MacroSetDlgTest : public ::testing::Test {
   void SetUp() override {
     fwtest::UseProgramFilesBesideTest();
     fwtest::MoveAway();
-    main = std::make_unique<StandInMain>(editor);
+    main = std::make_unique<fwtest::StandInMainWindow>();
+    main->onMessage = [this](const fwtest::StandInMainWindow::Received& r) {
+      if (r.msg != wm::kFromMacro) return;
+      MSG queued;
+      const bool closeQueued =
+          ::PeekMessageW(&queued, main->GetHwnd(), wm::kFromMacro, wm::kFromMacro, PM_NOREMOVE) &&
+          queued.wParam == wm::kClosed;
+      seen.push_back({r.code, closeQueued, editor.IsWindowVisible(), editor.EditedRecord()});
+    };
     ASSERT_TRUE(editor.Create(main->GetHwnd()));
     editor.SetWindowPos(nullptr, kAt.x, kAt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
@@ -129,8 +111,13 @@ class MacroSetDlgTest : public ::testing::Test {
   }
   std::wstring Caption(D::Button button) { return editor.GetButton(button).GetCaption(); }
 
+  int Count(WPARAM code) const {
+    return static_cast<int>(std::count_if(seen.begin(), seen.end(), [&](const Seen& s) { return s.code == code; }));
+  }
+
   D editor;
-  std::unique_ptr<StandInMain> main;
+  std::unique_ptr<fwtest::StandInMainWindow> main;
+  std::vector<Seen> seen;
   int m_lineClicks = 0;
 };
 
@@ -174,11 +161,11 @@ TEST_F(MacroSetDlgTest, OpenShowsTheRecordAndOnlyItsButtonsAndTheCloseCommandEnd
   fwtest::PumpFor(100);
   EXPECT_TRUE(editor.IsWindowVisible());
   EXPECT_EQ(Selected(), (std::vector<int>{0}));
-  EXPECT_TRUE(main->received.empty());
+  EXPECT_TRUE(seen.empty());
   editor.PostMessage(WM_CLOSE);
-  ASSERT_TRUE(fwtest::PumpUntil([&] { return main->Count(wm::kClosed) == 1; }));
+  ASSERT_TRUE(fwtest::PumpUntil([&] { return Count(wm::kClosed) == 1; }));
   EXPECT_FALSE(editor.IsWindowVisible());
-  EXPECT_EQ(main->Count(wm::kApply), 0);
+  EXPECT_EQ(Count(wm::kApply), 0);
 
   // Shown again for another key with Language 0: the captions are back to their size. Stored settings
   // outside the offered ones show no option chosen and no caption.
@@ -258,7 +245,7 @@ TEST_F(MacroSetDlgTest, LinesAreSelectedByClicksAndTheEditingButtonsActOnThem) {
   ClickLine(0);
   Click(D::kAddPause);  // two lines selected: the main window is asked for its notice, every time
   Click(D::kAddPause);
-  ASSERT_TRUE(fwtest::PumpUntil([&] { return main->Count(wm::kNoticeSelectOneLine) == 2; }));
+  ASSERT_TRUE(fwtest::PumpUntil([&] { return Count(wm::kNoticeSelectOneLine) == 2; }));
   EXPECT_EQ(editor.Model().EventCount(), 6);
 }
 
@@ -384,24 +371,24 @@ TEST_F(MacroSetDlgTest, OkHandsTheRecordBackWhileHiddenAndKeepsOtherKindsData) {
   Key('K', false);
   Key('K', true);
   Click(D::kOk);
-  ASSERT_TRUE(fwtest::PumpUntil([&] { return main->received.size() == 2; }));
-  const auto& apply = main->received[0];
+  ASSERT_TRUE(fwtest::PumpUntil([&] { return seen.size() == 2; }));
+  const auto& apply = seen[0];
   EXPECT_EQ(apply.code, wm::kApply);
   EXPECT_FALSE(apply.closeQueued) << "the editor waits until the main window has stored the record";
   EXPECT_FALSE(apply.editorVisible);
   EXPECT_EQ(apply.record.macro.EventCount, 2);
   EXPECT_EQ(0, std::memcmp(apply.record.bytes + 538, launch.bytes + 538, store::kKeyRecordSize - 538));
-  EXPECT_EQ(main->received[1].code, wm::kClosed);
+  EXPECT_EQ(seen[1].code, wm::kClosed);
   EXPECT_FALSE(editor.IsWindowVisible());
 
   // Cancel only says it closed.
-  main->received.clear();
+  seen.clear();
   Show(Macro(kFive));
   Click(D::kCancel);
-  ASSERT_TRUE(fwtest::PumpUntil([&] { return !main->received.empty(); }));
+  ASSERT_TRUE(fwtest::PumpUntil([&] { return !seen.empty(); }));
   fwtest::PumpFor(50);
-  ASSERT_EQ(main->received.size(), 1u);
-  EXPECT_EQ(main->received[0].code, wm::kClosed);
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].code, wm::kClosed);
 }
 
 TEST_F(MacroSetDlgTest, AFullMacroWarnsOnceUntilAnEventIsRemoved) {
@@ -410,7 +397,7 @@ TEST_F(MacroSetDlgTest, AFullMacroWarnsOnceUntilAnEventIsRemoved) {
   Show(Macro(full, 0));
   const auto warnings = [&] {
     fwtest::PumpFor(50);
-    return main->Count(wm::kNoticeMacroFull);
+    return Count(wm::kNoticeMacroFull);
   };
   ClickLine(0);
   Click(D::kCopy);

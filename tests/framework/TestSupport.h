@@ -7,10 +7,13 @@
 #include <chrono>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "framework/Dialog.h"
 #include "framework/WinApp.h"
 #include "platform/ProgramFolders.h"
+#include "platform/WindowMessages.h"
 #include "platform/win32/Module.h"
 #include "strings/StringTable.h"
 
@@ -106,6 +109,20 @@ inline void PressKey(WORD vk) {
   SendKey(vk, true);
 }
 
+// Types `text` character by character as Unicode input, so no keyboard layout gets in the way.
+inline void TypeText(std::wstring_view text) {
+  for (wchar_t ch : text) {
+    INPUT input[2]{};
+    for (INPUT& i : input) {
+      i.type = INPUT_KEYBOARD;
+      i.ki.wScan = ch;
+      i.ki.dwFlags = KEYEVENTF_UNICODE;
+    }
+    input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+    ::SendInput(2, input, sizeof(INPUT));
+  }
+}
+
 // --- Windows -------------------------------------------------------------------------------------------------
 
 inline BOOL CALLBACK CountWindow(HWND, LPARAM count) {
@@ -120,6 +137,94 @@ inline int ThreadWindowCount() {
   ::EnumThreadWindows(::GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&count));
   return count;
 }
+
+// --- Windows a dialog opens over itself ------------------------------------------------------------------------
+
+// The visible modal window that `owner` opened over itself (a file dialog, a notice), or null.
+inline HWND ModalOver(HWND owner) {
+  HWND active = ::GetActiveWindow();
+  const bool ours = active && active != owner && ::GetWindow(active, GW_OWNER) == owner;
+  return ours && ::IsWindowVisible(active) ? active : nullptr;
+}
+
+namespace detail {
+inline BOOL CALLBACK FindFileNameBox(HWND window, LPARAM found) {
+  wchar_t kind[16] = {};
+  ::GetClassNameW(window, kind, 16);
+  const int id = ::GetDlgCtrlID(window);
+  if (std::wstring_view(kind) != L"Edit" || (id != 0x480 && id != 0x47c)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+}  // namespace detail
+
+// The file name box of a common file dialog: the edit with the id edt1, or cmb13's (inside the combo box,
+// as Wine makes it); null when there is none.
+inline HWND FileNameBox(HWND fileDialog) {
+  HWND box = nullptr;
+  ::EnumChildWindows(fileDialog, &detail::FindFileNameBox, reinterpret_cast<LPARAM>(&box));
+  return box;
+}
+
+// Answers an open common file dialog as a user would: the text `typed` replaces what its file name box
+// shows and Enter confirms it; nothing typed presses Esc. Returns what the box showed first.
+inline std::wstring AnswerFileDialog(HWND fileDialog, std::wstring_view typed) {
+  HWND box = FileNameBox(fileDialog);
+  wchar_t shown[1024] = {};
+  if (box) ::GetWindowTextW(box, shown, 1024);
+  if (!box || typed.empty()) {
+    PressKey(VK_ESCAPE);
+    return shown;
+  }
+  ::SetFocus(box);
+  PressKey(VK_END);
+  SendKey(VK_SHIFT, false);
+  PressKey(VK_HOME);
+  SendKey(VK_SHIFT, true);
+  TypeText(typed);
+  PressKey(VK_RETURN);
+  return shown;
+}
+
+// --- The main window as its children know it ------------------------------------------------------------------
+
+// A top-level window titled like the main window, which the children find by its title. It records every
+// private message they send or post it; `onMessage` may answer one the way the main window would.
+class StandInMainWindow : public CWnd {
+ public:
+  struct Received {
+    UINT msg;
+    WPARAM code;
+    LPARAM lParam;
+  };
+
+  StandInMainWindow() {
+    const auto title = strings::LookUpString(strings::kMainName);
+    CreateEx(0, nullptr, std::wstring(title.begin(), title.end()).c_str(), WS_POPUP, RECT{0, 0, 10, 10}, nullptr);
+  }
+  ~StandInMainWindow() override {
+    if (m_hWnd) DestroyWindow();
+  }
+
+  std::vector<Received> received;
+  std::function<void(const Received&)> onMessage;
+
+  // The codes of every `msg` received, in order.
+  std::vector<WPARAM> Codes(UINT msg) const {
+    std::vector<WPARAM> codes;
+    for (const auto& r : received)
+      if (r.msg == msg) codes.push_back(r.code);
+    return codes;
+  }
+
+ protected:
+  LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
+    if (msg < wm::kFromPanel || msg > wm::kFromMacro) return CWnd::WindowProc(msg, wParam, lParam);
+    received.push_back({msg, wParam, lParam});
+    if (onMessage) onMessage(received.back());
+    return 0;
+  }
+};
 
 // --- Modal runs ---------------------------------------------------------------------------------------------
 

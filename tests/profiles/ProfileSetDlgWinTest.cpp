@@ -29,62 +29,7 @@ namespace {
 using D = CProfileSetDlg;
 constexpr POINT kAt{446, 539};  // where the main window attaches it
 
-// --- The stand-in main window ------------------------------------------------------------------------------
-
-struct MainStandIn {
-  std::vector<WPARAM> codes;  // of every kFromProfileDialog message
-  D* dialog = nullptr;
-  bool confirm = true;        // the user's answer to the reset question
-} g_main;
-
-LRESULT CALLBACK MainProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == wm::kFromProfileDialog) {
-    g_main.codes.push_back(wParam);
-    if (wParam == wm::kConfirm && g_main.dialog) {  // as the main window runs the question
-      g_main.dialog->EnableWindow(false);
-      g_main.dialog->ResetDecision(g_main.confirm);
-      g_main.dialog->EnableWindow(true);
-    }
-    return 0;
-  }
-  return ::DefWindowProcW(window, msg, wParam, lParam);
-}
-
-HWND CreateTopLevel(const wchar_t* title) {
-  static const ATOM kind = [] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = &MainProc;
-    wc.hInstance = ::GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"TrelmProfileTestMain";
-    return ::RegisterClassW(&wc);
-  }();
-  return ::CreateWindowExW(0, MAKEINTATOM(kind), title, WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
-                           ::GetModuleHandleW(nullptr), nullptr);
-}
-
 // --- The modal windows the dialog opens, answered one after another from a timer ----------------------------
-
-BOOL CALLBACK FindFileNameBox(HWND window, LPARAM found) {
-  wchar_t kind[16] = {};
-  ::GetClassNameW(window, kind, static_cast<int>(std::size(kind)));
-  const int id = ::GetDlgCtrlID(window);  // edt1, or cmb13's edit as Wine makes it
-  if (std::wstring_view(kind) != L"Edit" || (id != 0x480 && id != 0x47c)) return TRUE;
-  *reinterpret_cast<HWND*>(found) = window;
-  return FALSE;
-}
-
-void TypeText(const std::wstring& text) {
-  for (wchar_t ch : text) {
-    INPUT input[2]{};
-    for (INPUT& i : input) {
-      i.type = INPUT_KEYBOARD;
-      i.ki.wScan = ch;
-      i.ki.dwFlags = KEYEVENTF_UNICODE;
-    }
-    input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
-    ::SendInput(2, input, sizeof(INPUT));
-  }
-}
 
 struct Answers {
   HWND owner = nullptr;
@@ -95,14 +40,8 @@ struct Answers {
   std::wstring noticeTitle, noticeFirst, noticeSecond;
 } g_answers;
 
-HWND ModalOver(HWND owner) {
-  HWND active = ::GetActiveWindow();
-  return active && active != owner && ::GetWindow(active, GW_OWNER) == owner && ::IsWindowVisible(active) ? active
-                                                                                                           : nullptr;
-}
-
 void CALLBACK Answer(HWND, UINT, UINT_PTR id, DWORD) {
-  HWND window = ModalOver(g_answers.owner);
+  HWND window = fwtest::ModalOver(g_answers.owner);
   if (!window || window == g_answers.answered) return;
   const DWORD now = ::GetTickCount();
   if (!g_answers.seenAt) g_answers.seenAt = now;
@@ -122,21 +61,7 @@ void CALLBACK Answer(HWND, UINT, UINT_PTR id, DWORD) {
 
 // `typed` replaces the file name and Enter confirms it; nothing typed presses Esc.
 std::function<void(HWND)> TypeFileName(std::wstring typed) {
-  return [typed](HWND dialog) {
-    HWND box = nullptr;
-    ::EnumChildWindows(dialog, &FindFileNameBox, reinterpret_cast<LPARAM>(&box));
-    wchar_t shown[1024] = {};
-    if (box) ::GetWindowTextW(box, shown, static_cast<int>(std::size(shown)));
-    g_answers.firstNames.push_back(shown);
-    if (!box || typed.empty()) return fwtest::PressKey(VK_ESCAPE);
-    ::SetFocus(box);
-    fwtest::PressKey(VK_END);
-    fwtest::SendKey(VK_SHIFT, false);
-    fwtest::PressKey(VK_HOME);
-    fwtest::SendKey(VK_SHIFT, true);
-    TypeText(typed);
-    fwtest::PressKey(VK_RETURN);
-  };
+  return [typed](HWND dialog) { g_answers.firstNames.push_back(fwtest::AnswerFileDialog(dialog, typed)); };
 }
 
 std::function<void(HWND)> ReadAndCloseNotice() {
@@ -190,21 +115,27 @@ class ProfileSetDialog : public ::testing::Test {
     Name(3, u"Office", u"word.exe");
     settings->header.ProfileCurrent = 1;
 
-    main = CreateTopLevel(win::Wide(strings::LookUpString(strings::kMainName)).c_str());
-    ASSERT_TRUE(main);
+    main = std::make_unique<fwtest::StandInMainWindow>();
+    ASSERT_TRUE(main->IsWindow());
     dialog = std::make_unique<D>(*settings);
-    ASSERT_TRUE(dialog->Create(main));
+    ASSERT_TRUE(dialog->Create(main->GetHwnd()));
     EXPECT_FALSE(dialog->IsWindowVisible());
-    g_main = {};
-    g_main.dialog = dialog.get();
+    main->onMessage = [this](const fwtest::StandInMainWindow::Received& r) {
+      if (r.msg != wm::kFromProfileDialog || r.code != wm::kConfirm) return;
+      dialog->EnableWindow(false);  // as the main window runs the question
+      dialog->ResetDecision(confirm);
+      dialog->EnableWindow(true);
+    };
     g_answers = {};
     g_answers.owner = dialog->GetHwnd();
   }
   void TearDown() override {
-    g_main.dialog = nullptr;
+    main->onMessage = nullptr;
     dialog->DestroyWindow();
-    ::DestroyWindow(main);
+    main.reset();
   }
+  // What the dialog told the main window.
+  std::vector<WPARAM> Told() const { return main->Codes(wm::kFromProfileDialog); }
 
   void Name(int profile, std::u16string_view name, std::u16string_view program) {
     store::CopyTerminated(settings->profiles[profile].Name, store::kPathCapacity, name);
@@ -212,11 +143,11 @@ class ProfileSetDialog : public ::testing::Test {
   }
   // As the main window's PROFILE command shows it.
   void Show() {
-    g_main.codes.clear();
+    main->received.clear();
     dialog->LoadFromStore();
     dialog->SetWindowPos(nullptr, kAt.x, kAt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     dialog->ShowWindow(SW_SHOW);
-    ::EnableWindow(main, FALSE);
+    ::EnableWindow(main->GetHwnd(), FALSE);
     ::SetActiveWindow(dialog->GetHwnd());
     fwtest::PumpFor(50);
   }
@@ -226,9 +157,9 @@ class ProfileSetDialog : public ::testing::Test {
       Click(static_cast<D::Button>(button));
     else
       dialog->PostMessage(WM_CLOSE);
-    EXPECT_TRUE(fwtest::PumpUntil([] { return !g_main.codes.empty() && g_main.codes.back() == wm::kClosed; }));
+    EXPECT_TRUE(fwtest::PumpUntil([this] { return !Told().empty() && Told().back() == wm::kClosed; }));
     EXPECT_FALSE(dialog->IsWindowVisible());
-    ::EnableWindow(main, TRUE);
+    ::EnableWindow(main->GetHwnd(), TRUE);
   }
   void Click(RECT r) { fwtest::ClickAt(dialog->GetHwnd(), {(r.left + r.right) / 2, (r.top + r.bottom) / 2}); }
   void Click(D::Button button) {
@@ -245,12 +176,13 @@ class ProfileSetDialog : public ::testing::Test {
     ::SetTimer(nullptr, 0, 100, &Answer);
     Click(button);
     EXPECT_TRUE(fwtest::PumpUntil(
-        [] { return g_answers.steps.empty() && !ModalOver(g_answers.owner); }, 20000));
+        [] { return g_answers.steps.empty() && !fwtest::ModalOver(g_answers.owner); }, 20000));
   }
 
   static win::GdiplusSession* gdiplus;
   std::unique_ptr<store::SettingsStore> settings = store::MakeStore();
-  HWND main = nullptr;
+  std::unique_ptr<fwtest::StandInMainWindow> main;
+  bool confirm = true;  // the user's answer to the reset question
   std::unique_ptr<D> dialog;
 };
 win::GdiplusSession* ProfileSetDialog::gdiplus = nullptr;
@@ -272,7 +204,8 @@ TEST_F(ProfileSetDialog, RowsShowTheProfilesAndThePointerActivatesIt) {
     EXPECT_FALSE(Checked(D::kFirstReset + row)) << row;
   }
 
-  HWND other = CreateTopLevel(L"other");
+  HWND other = ::CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
+                                 ::GetModuleHandleW(nullptr), nullptr);
   ::SetActiveWindow(other);
   fwtest::MoveTo(dialog->GetHwnd(), {250, 360});
   EXPECT_TRUE(fwtest::PumpUntil([&] { return ::GetActiveWindow() == dialog->GetHwnd(); }, 1000));
@@ -300,7 +233,7 @@ TEST_F(ProfileSetDialog, OkCommitsTheSelectedRowAndCancelOrTheCloseCommandDropsI
     Close(c.closeWith);
     EXPECT_EQ(settings->header.ProfileCurrent, c.current) << c.row;
     EXPECT_EQ(settings->header.LightOption, c.closeWith == D::kOk ? 0u : 3u) << c.row;
-    EXPECT_EQ(g_main.codes, (std::vector<WPARAM>{wm::kClosed})) << c.row;
+    EXPECT_EQ(Told(), (std::vector<WPARAM>{wm::kClosed})) << c.row;
     settings->header.LightOption = 0;
   }
 }
@@ -317,13 +250,13 @@ TEST_F(ProfileSetDialog, AResetAsksTheMainWindowAndOnlyAConfirmedOneClearsTheRow
     settings->profiles[3].AutoSwitch = 1;
     const Bytes before = BytesOf(settings->profiles[3]);
     Show();
-    g_main.confirm = c.confirm;
+    confirm = c.confirm;
     Click(profiles::RowReset(3));
     EXPECT_TRUE(Checked(D::kFirstReset + 3));
     EXPECT_EQ(dialog->PendingReset(), 3);
-    EXPECT_TRUE(g_main.codes.empty()) << "the question waits 500 ms";
+    EXPECT_TRUE(Told().empty()) << "the question waits 500 ms";
     ASSERT_TRUE(fwtest::PumpUntil([&] { return dialog->PendingReset() == -1; }, 2000));
-    EXPECT_EQ(g_main.codes, (std::vector<WPARAM>{wm::kConfirm}));
+    EXPECT_EQ(Told(), (std::vector<WPARAM>{wm::kConfirm}));
     EXPECT_FALSE(Checked(D::kFirstReset + 3));
     EXPECT_EQ(Checked(D::kFirstAutoSwitch + 3), !c.confirm);
     EXPECT_EQ(dialog->RowNameText(3), c.rowAfter);
@@ -429,7 +362,7 @@ TEST_F(ProfileSetDialog, ADoubleClickOnAProgramCellKeepsOnlyTheProgramsFileName)
     fwtest::LeftUp();
     fwtest::LeftDown();  // the second press of a double click
     fwtest::LeftUp();
-    EXPECT_TRUE(fwtest::PumpUntil([] { return g_answers.steps.empty() && !ModalOver(g_answers.owner); }, 20000));
+    EXPECT_TRUE(fwtest::PumpUntil([] { return g_answers.steps.empty() && !fwtest::ModalOver(g_answers.owner); }, 20000));
     EXPECT_EQ(dialog->RowProgramText(6), c.expected);
     EXPECT_EQ(dialog->SelectedRow(), 6);
   }

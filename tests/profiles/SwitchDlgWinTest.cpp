@@ -18,14 +18,6 @@ namespace {
 
 using D = CSwitchDlg;
 using profiles::SwitchCode;
-using Received = std::vector<std::pair<WPARAM, LPARAM>>;
-
-Received g_received;
-
-LRESULT CALLBACK RecordPanelMessages(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == wm::kFromPanel) g_received.emplace_back(wParam, lParam);
-  return ::DefWindowProcW(hwnd, msg, wParam, lParam);
-}
 
 class SwitchDlg : public ::testing::Test {
  protected:
@@ -35,20 +27,6 @@ class SwitchDlg : public ::testing::Test {
   }
   static void TearDownTestSuite() { delete gdiplus; }
 
-  // A hidden top-level window titled like the main window.
-  void SetUp() override {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = &RecordPanelMessages;
-    wc.hInstance = ::GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"TrelmTestMainWindow";
-    ::RegisterClassW(&wc);
-    const std::wstring title = win::Wide(strings::LookUpString(strings::kMainName));
-    ASSERT_FALSE(title.empty());
-    main = ::CreateWindowExW(0, wc.lpszClassName, title.c_str(), WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                             wc.hInstance, nullptr);
-    g_received.clear();
-  }
-  void TearDown() override { ::DestroyWindow(main); }
 
   static SwitchCode CodeOf(const store::StoreHeader& h) { return {h.SwitchCode[0], h.SwitchCode[1], h.SwitchCode[2]}; }
   static void Click(D& d, D::Button button) { fwtest::ClickCentre(d.GetButton(button).GetHwnd()); }
@@ -70,11 +48,13 @@ class SwitchDlg : public ::testing::Test {
   }
   bool ToldClosedOnce() {
     fwtest::PumpFor(100);
-    return g_received == Received{{wm::kQuickSwitch, wm::kClosed}};
+    const auto received = std::exchange(main.received, {});
+    return received.size() == 1 && received[0].msg == wm::kFromPanel && received[0].code == wm::kQuickSwitch &&
+           static_cast<WPARAM>(received[0].lParam) == wm::kClosed;
   }
 
   static win::GdiplusSession* gdiplus;
-  HWND main = nullptr;
+  fwtest::StandInMainWindow main;
 };
 win::GdiplusSession* SwitchDlg::gdiplus = nullptr;
 
@@ -136,7 +116,7 @@ TEST_F(SwitchDlg, CancelAndTheCloseCommandWriteNothing) {
     header.SwitchCode[0] = 2;
     header.SwitchCode[1] = 1;
     header.SwitchCode[2] = 0x41;
-    g_received.clear();
+    main.received.clear();
     D dialog(header);
     const INT_PTR result = fwtest::DoModalAndAct(dialog, [closeCommand](D& d) {
       EXPECT_TRUE(d.GetButton(D::kCustom).GetChecked());
