@@ -7,6 +7,7 @@
 #include "strings/CharsetTable.h"
 #include "strings/XmlText.h"
 #include "strings/XmlTokenizer.h"
+#include "strings/XmlUtf8.h"
 
 namespace strings {
 
@@ -104,6 +105,12 @@ std::u16string ConvertBytes(unsigned codePage, std::string_view data, const plat
     if (auto text = CodePageToUtf16(codePage, data, codePages)) return std::move(*text);
   if (auto text = codePages.ToUtf16(codePages.AnsiCodePage(), data)) return std::move(*text);
   return Widen(data);
+}
+
+void AppendWideChars(std::u16string& details, std::size_t units) {
+  details.append(u"to ");
+  AppendDecimal(details, units);
+  details.append(u" wide chars ");
 }
 
 }  // namespace
@@ -206,6 +213,15 @@ XmlDecodedText DecodeXmlBytes(std::string_view bytes, const platform::CodePages&
       result.text = Utf16Units(bytes, bigEndian, removed);
       noteNulls();
       if (bigEndian) details.append(u"endian swap ");
+    } else if (unit == 1 && (codePage == kUtf8CodePage || encoding.empty()) &&
+               DecodeWellFormedUtf8(bytes, result.text, result.marks)) {
+      // What the general path below finds for such bytes: no NULs, and they pass the UTF-8 check.
+      result.hasMarks = true;
+      if (encoding.empty()) {
+        details.append(u"(used UTF-8 detection) ");
+        encoding = u"UTF-8";
+      }
+      AppendWideChars(details, result.text.size());
     } else {
       std::string data;
       std::string_view kept = bytes;
@@ -220,9 +236,7 @@ XmlDecodedText DecodeXmlBytes(std::string_view bytes, const platform::CodePages&
         if (LooksLikeUtf8(kept)) encoding = u"UTF-8", codePage = kUtf8CodePage;
       }
       result.text = ConvertBytes(codePage, kept, codePages);
-      details.append(u"to ");
-      AppendDecimal(details, result.text.size());
-      details.append(u" wide chars ");
+      AppendWideChars(details, result.text.size());
     }
   }
   if (encoding.empty()) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/CodePages.h"
+#include "strings/XmlMarks.h"
 
 namespace strings {
 
@@ -19,6 +20,9 @@ struct XmlDecodedText {
   // UTF-8 detection) to 5 wide chars ".
   std::u16string report;
   XmlByteOrderMark byteOrderMark = XmlByteOrderMark::None;
+  // The marks of `text`, when the decoding found them on the way (hasMarks).
+  XmlMarkList marks;
+  bool hasMarks = false;
 };
 
 // How many bytes of a file without a mark are searched for an encoding declaration.

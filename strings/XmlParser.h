@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "strings/XmlElementIndex.h"
+#include "strings/XmlMarks.h"
 
 namespace strings {
 
@@ -13,9 +14,11 @@ struct XmlParseOutcome {
   std::u16string firstError;  // "End tag 'a' at offset 6 does not match start tag 'b' at offset 3"
 };
 
-// Fills `records` with one record per element of `text` (record 0 is the document). Errors mark the
-// elements that hold them and parsing goes on to the end; only the first error's text is kept.
-XmlParseOutcome BuildXmlIndex(std::u16string_view text, XmlRecordStore& records, bool ignoreCase);
+// Fills `records` with one record per element of `text` (record 0 is the document), `marks` being
+// the text's marks. Errors mark the elements that hold them and parsing goes on to the end; only the
+// first error's text is kept.
+XmlParseOutcome BuildXmlIndex(std::u16string_view text, const XmlMarkList& marks, XmlRecordStore& records,
+                              bool ignoreCase);
 
 // The element's content between its start and end tag, as offsets into `text`.
 struct XmlContentRange {

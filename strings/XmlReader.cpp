@@ -65,6 +65,7 @@ bool CXmlReader::LoadDocumentFile(const std::filesystem::path& path) {
   std::u16string error;
   if (!ReadWholeFile(path, bytes, error)) {
     m_text.clear();
+    m_hasMarks = false;
     m_loadReport.clear();
     m_errorText = std::move(error);
     m_byteOrderMark = XmlByteOrderMark::None;
@@ -77,6 +78,7 @@ bool CXmlReader::LoadDocumentFile(const std::filesystem::path& path) {
 bool CXmlReader::LoadDocumentBytes(std::string_view bytes) {
   if (bytes.size() > kMaxDocumentLength) {
     m_text.clear();
+    m_hasMarks = false;
     m_loadReport.clear();
     m_errorText = u"File too large";
     m_byteOrderMark = XmlByteOrderMark::None;
@@ -88,12 +90,15 @@ bool CXmlReader::LoadDocumentBytes(std::string_view bytes) {
   m_loadReport = std::move(decoded.report);
   m_errorText = m_loadReport;
   m_byteOrderMark = decoded.byteOrderMark;
+  m_marks = std::move(decoded.marks);
+  m_hasMarks = decoded.hasMarks;
   ClearIndex();
   return true;
 }
 
 void CXmlReader::SetDocumentText(std::u16string text) {
   m_text = std::move(text);
+  m_hasMarks = false;
   m_loadReport.clear();
   m_errorText.clear();
   m_byteOrderMark = XmlByteOrderMark::None;
@@ -126,7 +131,9 @@ bool CXmlReader::ParseDocument() {
     SetParseError(u"Empty document");
     return false;
   }
-  const XmlParseOutcome outcome = BuildXmlIndex(m_text, m_elements, m_caseInsensitive);
+  if (!m_hasMarks) FindXmlMarks(m_text, m_marks);
+  m_hasMarks = true;
+  const XmlParseOutcome outcome = BuildXmlIndex(m_text, m_marks, m_elements, m_caseInsensitive);
   if (outcome.hadError) SetParseError(outcome.firstError);
   const ElementIndex root = m_elements[0].firstChild;
   if (root == 0)

@@ -16,6 +16,7 @@
 
 #include "strings/XmlElementIndex.h"
 #include "strings/XmlLoading.h"
+#include "strings/XmlMarks.h"
 
 namespace strings {
 
@@ -85,6 +86,9 @@ class CXmlReader {
   std::u16string m_loadReport;
   std::u16string m_errorText;
   XmlRecordStore m_elements;
+  // The marks of m_text, found while decoding or by the first parse (m_hasMarks).
+  XmlMarkList m_marks;
+  bool m_hasMarks = false;
   ElementIndex m_parent = 0;
   ElementIndex m_current = 0;
   ElementIndex m_child = 0;

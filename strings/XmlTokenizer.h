@@ -156,11 +156,11 @@ inline std::size_t FindEither(std::u16string_view text, std::size_t pos, char16_
 
 // <a ...> or <a .../>. Quotes count only around attribute values; a '/' that ends an unquoted
 // value belongs to the value, so `<a b=c/>` is not empty.
-inline XmlToken ReadElementTag(std::u16string_view text, std::size_t pos) {
+// `stop` is the offset of the first '>' or '=' after the '<' at `pos` (text.size() when there is none).
+inline XmlToken FinishElementTag(std::u16string_view text, std::size_t pos, std::size_t stop) {
   const std::size_t n = text.size();
   const char16_t* t = text.data();
   // Most tags hold no attribute: then the first '>' ends them.
-  const std::size_t stop = FindEither(text, pos + 1, u'>', u'=');
   if (stop == n) return Unterminated(u"Element tag", pos, n);
   if (t[stop] == u'>')
     return Token(t[stop - 1] == u'/' ? XmlTokenKind::EmptyTag : XmlTokenKind::StartTag, pos, stop + 1);
@@ -188,10 +188,18 @@ inline XmlToken ReadElementTag(std::u16string_view text, std::size_t pos) {
   return Unterminated(u"Element tag", pos, n);
 }
 
-inline XmlToken ReadEndTag(std::u16string_view text, std::size_t pos) {
-  const std::size_t gt = FindUnit(text, pos + 2, u'>');
+inline XmlToken ReadElementTag(std::u16string_view text, std::size_t pos) {
+  return FinishElementTag(text, pos, FindEither(text, pos + 1, u'>', u'='));
+}
+
+// `gt` is the offset of the first '>' after the "</" at `pos` (text.size() when there is none).
+inline XmlToken FinishEndTag(std::u16string_view text, std::size_t pos, std::size_t gt) {
   return gt < text.size() ? Token(XmlTokenKind::EndTag, pos, gt + 1)
                           : Unterminated(u"Element end tag", pos, text.size());
+}
+
+inline XmlToken ReadEndTag(std::u16string_view text, std::size_t pos) {
+  return FinishEndTag(text, pos, FindUnit(text, pos + 2, u'>'));
 }
 
 XmlToken ReadOtherMarkup(std::u16string_view text, std::size_t pos);
