@@ -7,11 +7,15 @@ CMAKE_GEN := -G Ninja
 NATIVE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRELM_SANITIZE=ON -DTRELM_BENCH=OFF
 WIN64_FLAGS  := -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-win64.cmake -DCMAKE_BUILD_TYPE=Release
 WIN32_FLAGS  := -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-win32.cmake -DCMAKE_BUILD_TYPE=Release
+# What ships: optimised, without tests, benchmarks or the test builds' handle counters (stripped at install).
+SHIP_FLAGS   := -DCMAKE_BUILD_TYPE=Release -DTRELM_TESTS=OFF -DTRELM_BENCH=OFF
+SHIP64_FLAGS := -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-win64.cmake $(SHIP_FLAGS)
+SHIP32_FLAGS := -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-win32.cmake $(SHIP_FLAGS)
 BENCH_FLAGS  := -DCMAKE_BUILD_TYPE=Release -DTRELM_TESTS=OFF -DTRELM_BENCH=ON
 FUZZ_FLAGS   := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
                 -DTRELM_TESTS=OFF -DTRELM_BENCH=OFF -DTRELM_FUZZ=ON
 
-.PHONY: all bootstrap build native win64 win32 test test-native test-wine dist run bench fuzz clean
+.PHONY: all bootstrap build native win64 win32 ship-win64 ship-win32 test test-native test-wine dist run bench fuzz clean
 
 all: build
 
@@ -48,14 +52,31 @@ test-wine:
 	rm -rf $(B)/wineprefix-test
 	scripts/wine-session $(B)/wineprefix-test ctest --test-dir $(B)/win64 --output-on-failure
 
-dist: win64 win32
-	rm -rf dist/win64 dist/win32
-	cmake --install $(B)/win64 --prefix $(CURDIR)/dist/win64 >/dev/null
-	cmake --install $(B)/win32 --prefix $(CURDIR)/dist/win32 >/dev/null
-	@echo "installed program in dist/win64 and dist/win32"
+ship-win64: bootstrap
+	$(call configure,ship-win64,$(SHIP64_FLAGS))
+	cmake --build $(B)/ship-win64 -j$(JOBS)
 
+ship-win32: bootstrap
+	$(call configure,ship-win32,$(SHIP32_FLAGS))
+	cmake --build $(B)/ship-win32 -j$(JOBS)
+
+# project()'s version, as the release configuration recorded it.
+ship_version = $(shell sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $(B)/ship-win64/CMakeCache.txt)
+
+# The installed program from the release configurations, and a Windows Installer package of each.
+dist: ship-win64 ship-win32
+	rm -rf dist/win64 dist/win32 dist/*.msi
+	cmake --install $(B)/ship-win64 --prefix $(CURDIR)/dist/win64 --strip >/dev/null
+	cmake --install $(B)/ship-win32 --prefix $(CURDIR)/dist/win32 --strip >/dev/null
+	scripts/make-msi dist/win64 --arch x64 --version $(ship_version) --wxs $(B)/ship-win64/OsselSetting.wxs \
+	  --out dist/OsselSetting-$(ship_version)-x64.msi
+	scripts/make-msi dist/win32 --arch x86 --version $(ship_version) --wxs $(B)/ship-win32/OsselSetting.wxs \
+	  --out dist/OsselSetting-$(ship_version)-x86.msi
+	@echo "installed program in dist/win64 and dist/win32, installers in dist/"
+
+# LANGUAGE=de runs with the German texts (a folder of lang/ in the installed program).
 run: dist
-	scripts/run-program dist/win64
+	scripts/run-program dist/win64 $(if $(LANGUAGE),--language $(LANGUAGE))
 
 bench: bootstrap win64
 	$(call configure,bench,$(BENCH_FLAGS))

@@ -7,13 +7,15 @@
 #include <string>
 #include <string_view>
 
+#include "Version.h"
 #include "app/KeyLayout.h"
 #include "catalogue/FunctionCatalogue.h"
 #include "store/SettingsStore.h"
 
 namespace app {
 
-inline constexpr char16_t kVersionNumber[] = u"1.0.0";
+// The version shown in the main window, from project() through the generated Version.h.
+inline constexpr char16_t kVersionNumber[] = u"" TRELM_VERSION_TEXT;
 
 // Start-up: everything the program reads lies beside the executable `moduleFileName`; the program's
 // folders and the string file are known from here on.
