@@ -17,20 +17,11 @@ constexpr UINT kMoveOnly = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
 
 }  // namespace
 
-void COsselSettingDlg::CreateChildren() {
-  // Owned by the main window and hidden until wanted.
-  m_profileDialog.Create(m_hWnd);
-  m_panel.Create(m_hWnd);
-  m_singleKey.Create(m_hWnd);
-  m_macro.Create(m_hWnd);
-  m_mouse.Create(m_hWnd);
-}
-
 CDialog* COsselSettingDlg::EditorWindow(Editor editor) {
   switch (editor) {
-    case Editor::kSingleKey: return &m_singleKey;
-    case Editor::kMouse: return &m_mouse;
-    case Editor::kMacro: return &m_macro;
+    case Editor::kSingleKey: return &Created(m_singleKey);
+    case Editor::kMouse: return &Created(m_mouse);
+    case Editor::kMacro: return &Created(m_macro);
     case Editor::kNone: break;
   }
   return nullptr;
@@ -160,7 +151,7 @@ void COsselSettingDlg::OnMacroNotice(dialogs::WarningMode mode) {
 }
 
 void COsselSettingDlg::ShowProfileDialog() {
-  if (!m_profileDialog.IsWindow() || m_profileDialogOpen) return;
+  if (!Created(m_profileDialog).IsWindow() || m_profileDialogOpen) return;
   if (m_panelOut) SlidePanelIn();
   m_profileDialog.LoadFromStore();
   m_profileDialogOpen = true;
@@ -242,7 +233,7 @@ void COsselSettingDlg::KeepAttachedOnTop() {
 }
 
 void COsselSettingDlg::SlidePanelOut() {
-  if (!m_panel.IsWindow()) return;
+  if (!Created(m_panel).IsWindow()) return;
   const SIZE panel = m_panel.SkinSize();
   m_panel.ShowWindow(SW_SHOWNOACTIVATE);
   skin::ShapeWindowFromMask(m_hWnd, m_mask2.get());

@@ -78,7 +78,6 @@ COsselSettingDlg::~COsselSettingDlg() = default;
 
 BOOL COsselSettingDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  CreateChildren();
 
   const auto aboutText = [] {
     wchar_t text[128] = {};
@@ -115,14 +114,20 @@ BOOL COsselSettingDlg::OnInitDialog() {
   return TRUE;
 }
 
+void COsselSettingDlg::LoadLayerImages(int layer) {
+  const std::u16string set = u"main_layer" + std::u16string(1, static_cast<char16_t>(u'1' + layer));
+  for (int face = 0; face < 4; ++face) {
+    auto& image = m_layerImages[static_cast<std::size_t>(layer)][static_cast<std::size_t>(face)];
+    image = skin::LoadSkinImage(
+        win::Wide(skin::SkinFilePath(platform::Folders().exe, skin::SkinSetFileName(set, kImageFaces[face], u"png")))
+            .c_str());
+  }
+}
+
 void COsselSettingDlg::LoadSkin() {
   const auto path = [&](const std::u16string& name) { return win::Wide(skin::SkinFilePath(platform::Folders().exe, name)); };
-  for (int layer = 0; layer < store::kLayerCount; ++layer)
-    for (int face = 0; face < 4; ++face)
-      m_layerImages[layer][face] = skin::LoadSkinImage(
-          path(skin::SkinSetFileName(u"main_layer" + std::u16string(1, static_cast<char16_t>(u'1' + layer)),
-                                     kImageFaces[face], u"png"))
-              .c_str());
+  // The buttons' faces come from the first layer; the other layers are read when first shown.
+  LoadLayerImages(0);
   m_logoLeft = skin::LoadSkinImage(path(u"logo_L.png").c_str());
   m_logoRight = skin::LoadSkinImage(path(u"logo_R.png").c_str());
   skin::LoadSkinBitmap(path(u"main_mask1.bmp").c_str(), m_mask1);
@@ -161,6 +166,7 @@ void COsselSettingDlg::CreateButtons() {
 app::LayerImages COsselSettingDlg::ImagesOfLayer(int layer) {
   auto& loaded = m_layerImages[static_cast<std::size_t>(layer)];
   auto& converted = m_layerBitmaps[static_cast<std::size_t>(layer)];
+  if (!converted[0] && !loaded[0]) LoadLayerImages(layer);
   app::LayerImages images{};
   for (std::size_t face = 0; face < images.size(); ++face) {
     // Converted once, at the layer's first showing: a conversion costs about 10 ms, a switch would pay 40.
@@ -309,11 +315,11 @@ void COsselSettingDlg::RunMenuCommand(LPARAM value) {
       OpenEditor(Editor::kSingleKey);
       return;
     case catalogue::Category::Mouse:
-      m_mouse.ClearChoice();
+      Created(m_mouse).ClearChoice();
       OpenEditor(Editor::kMouse);
       return;
     case catalogue::Category::Macro:
-      m_macro.Open(*record, m_store.header.Language);
+      Created(m_macro).Open(*record, m_store.header.Language);
       OpenEditor(Editor::kMacro);
       return;
     case catalogue::Category::ProfileSwitch:
