@@ -40,14 +40,13 @@ void KeyboardPicture::MarkKey(int slot, KeyState state, const std::wstring& tool
   if (!store::ValidKey(slot)) return;
   if (slot == store::kEnterKeySlot) {
     SetEnterFiles(state);
-    if (!tooltip.empty() || m_enter.GetTooltip().IsCreated()) m_enter.SetTooltip(tooltip);
+    m_enter.SetTooltip(tooltip);
     m_enter.Invalidate(false);
     return;
   }
   auto& key = m_keys[static_cast<std::size_t>(slot)];
   SetKeyFaces(slot, state);
-  // An empty text shows nothing: a key that never had a tooltip needs no tooltip window for it.
-  if (!tooltip.empty() || key.GetTooltip().IsCreated()) key.SetTooltip(tooltip);
+  key.SetTooltip(tooltip);
   key.Invalidate(false);
 }
 

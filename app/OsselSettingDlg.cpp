@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <thread>
+
 #include "Resource.h"
 #include "app/KeyFunctionMenu.h"
 #include "app/MainWindowLogic.h"
@@ -99,10 +101,15 @@ BOOL COsselSettingDlg::OnInitDialog() {
 
   SetWindowText(win::Wide(strings::LookUpString(strings::kMainName)));
   store::AnnounceOpen(m_messenger, reinterpret_cast<std::uintptr_t>(m_hWnd));
-  store::LoadSettings(m_store, m_registry);
 
-  LoadSkin();
-  CreateButtons();
+  {
+    // The settings are read while the pictures load: under Wine each of the 3,379 values is a round trip
+    // to the server, and the pictures' decoding needs none. Nothing else touches the store or the
+    // registry until the reading is done.
+    std::jthread reading([this] { store::LoadSettings(m_store, m_registry); });
+    LoadSkin();
+    CreateButtons();
+  }
   m_keyboard.Build(m_hWnd, app::LayoutVariant(m_store.header.Language), platform::Folders().exe, ImagesOfLayer(0));
   const SIZE size = m_mask2.size();
   MoveWindow(0, 0, size.cx, size.cy);

@@ -15,7 +15,7 @@ void CRgnButton::SetFiles(const std::wstring& first, const std::wstring& second,
 }
 
 void CRgnButton::SetTooltip(const std::wstring& text) {
-  ShowControlTooltip(m_tooltip, m_hWnd, text);
+  m_tooltip.SetText(m_hWnd, text);
 }
 
 void CRgnButton::SetChecked(int checked) {
@@ -26,7 +26,7 @@ void CRgnButton::SetChecked(int checked) {
 }
 
 bool CRgnButton::PreTranslateMessage(MSG& msg) {
-  RelayToTooltip(m_tooltip, m_hWnd, msg);
+  m_tooltip.Relay(m_hWnd, msg);
   return CRgnWnd::PreTranslateMessage(msg);
 }
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "framework/ToolTip.h"
+#include "skin/ControlSupport.h"
 #include "skin/RgnButtonModel.h"
 #include "skin/RgnWnd.h"
 #include "skin/SkinImage.h"
@@ -19,7 +19,8 @@ class CRgnButton : public CRgnWnd {
   void SetFiles(const std::wstring& first, const std::wstring& second, const std::wstring& third,
                 const std::wstring& fourth);
   void SetTooltip(const std::wstring& text);
-  const CToolTip& GetTooltip() const { return m_tooltip; }
+  const CToolTip& GetTooltip() const { return m_tooltip.Window(); }
+  const std::wstring& TooltipText() const { return m_tooltip.Text(); }
 
   void SetToggleMode(int toggle) { m_model.toggle = toggle != 0; }
   int GetChecked() const { return m_model.checked ? 1 : 0; }
@@ -40,7 +41,7 @@ class CRgnButton : public CRgnWnd {
 
   RgnButtonModel m_model;
   std::array<SkinBitmap, kRgnPictureCount> m_pictures;
-  CToolTip m_tooltip;
+  ControlTooltip m_tooltip;
 };
 
 }  // namespace skin

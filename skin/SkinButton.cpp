@@ -9,11 +9,11 @@ bool CSkinButton::Create(const RECT& rect, HWND parent, UINT id) {
 }
 
 void CSkinButton::SetTooltip(const std::wstring& text) {
-  ShowControlTooltip(m_tooltip, m_hWnd, text);
+  m_tooltip.SetText(m_hWnd, text);
 }
 
 bool CSkinButton::PreTranslateMessage(MSG& msg) {
-  RelayToTooltip(m_tooltip, m_hWnd, msg);
+  m_tooltip.Relay(m_hWnd, msg);
   return CButton::PreTranslateMessage(msg);
 }
 

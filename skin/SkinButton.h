@@ -5,7 +5,7 @@
 #include <string>
 
 #include "framework/Controls.h"
-#include "framework/ToolTip.h"
+#include "skin/ControlSupport.h"
 
 namespace skin {
 
@@ -13,9 +13,10 @@ class CSkinButton : public CButton {
  public:
   // An owner-drawn child at `rect` (parent's client coordinates) with an empty caption.
   bool Create(const RECT& rect, HWND parent, UINT id = 0);
-  // Creates the tooltip on first use and shows `text` over the whole button.
+  // Shows `text` over the whole button; the tooltip window is made when the mouse first comes over it.
   void SetTooltip(const std::wstring& text);
-  const CToolTip& GetTooltip() const { return m_tooltip; }
+  const CToolTip& GetTooltip() const { return m_tooltip.Window(); }
+  const std::wstring& TooltipText() const { return m_tooltip.Text(); }
 
  protected:
   bool PreTranslateMessage(MSG& msg) override;
@@ -25,7 +26,7 @@ class CSkinButton : public CButton {
   static UINT AsSinglePress(UINT msg) { return msg == WM_LBUTTONDBLCLK ? WM_LBUTTONDOWN : msg; }
 
  private:
-  CToolTip m_tooltip;
+  ControlTooltip m_tooltip;
 };
 
 }  // namespace skin

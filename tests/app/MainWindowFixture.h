@@ -58,8 +58,7 @@ class MainWindow : public ::testing::Test {
   void Press(HWND button) { window->SendMessage(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(button)); }
   void Press(COsselSettingDlg::Button button) { Press(window->GetButton(button).GetHwnd()); }
   std::wstring Tooltip(int slot) {
-    const auto& key = window->Keyboard().Key(slot);
-    return key.GetTooltip().IsCreated() ? key.GetTooltip().GetToolText(key.GetHwnd()) : std::wstring();
+    return window->Keyboard().Key(slot).TooltipText();
   }
   store::KeyRecord& RecordOf(int profile, int layer, int slot) { return *store::FindKeyRecord(*settings, profile, layer, slot); }
 

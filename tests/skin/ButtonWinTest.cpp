@@ -92,12 +92,16 @@ TEST_F(BitmapBtn2Test, ToggleFlipsOnEveryClickAndShowsCheckedEvenWhileDisabled) 
   EXPECT_TRUE(Near(Corner(), kNormal));
 }
 
-TEST_F(BitmapBtn2Test, TooltipTextCanBeReplaced) {
+TEST_F(BitmapBtn2Test, TooltipIsMadeWhenTheMouseComesAndFollowsItsText) {
   button.SetTooltip(L"F1");
+  EXPECT_FALSE(button.GetTooltip().IsCreated());
+  fwtest::MoveTo(button.GetHwnd(), fwtest::CentreOf(button.GetHwnd()));
+  skintest::PumpFor(50);
   ASSERT_TRUE(button.GetTooltip().IsCreated());
   EXPECT_EQ(button.GetTooltip().GetToolText(button.GetHwnd()), L"F1");
   button.SetTooltip(L"Mute");
   EXPECT_EQ(button.GetTooltip().GetToolText(button.GetHwnd()), L"Mute");
+  skintest::MoveAway();
 }
 
 TEST_F(BitmapBtn2Test, CaptionIsDrawnInTheColourOfTheState) {

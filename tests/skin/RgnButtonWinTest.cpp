@@ -130,7 +130,7 @@ TEST_F(RgnButtonTest, TooltipAndPictureChangesKeepTheOutline) {
   CRgnButton button;
   Make(button);
   button.SetTooltip(L"Enter");
-  EXPECT_EQ(button.GetTooltip().GetToolText(button.GetHwnd()), L"Enter");
+  EXPECT_EQ(button.TooltipText(), L"Enter");
   HRGN outline = button.GetRegion();
   button.SetFiles(File(L"d"), File(L"d"), File(L"d"), File(L"n"));
   EXPECT_EQ(button.GetRegion(), outline);
