@@ -15,7 +15,7 @@ BENCH_FLAGS  := -DCMAKE_BUILD_TYPE=Release -DTRELM_TESTS=OFF -DTRELM_BENCH=ON
 FUZZ_FLAGS   := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
                 -DTRELM_TESTS=OFF -DTRELM_BENCH=OFF -DTRELM_FUZZ=ON
 
-.PHONY: all bootstrap build native win64 win32 ship-win64 ship-win32 test test-native test-wine dist run bench fuzz clean
+.PHONY: all bootstrap build native win64 win32 ship-win64 ship-win32 ship-native test test-native test-wine dist run bench fuzz clean
 
 all: build
 
@@ -60,19 +60,25 @@ ship-win32: bootstrap
 	$(call configure,ship-win32,$(SHIP32_FLAGS))
 	cmake --build $(B)/ship-win32 -j$(JOBS)
 
+# The profile tool alone, natively for Linux.
+ship-native: bootstrap
+	$(call configure,ship-native,$(SHIP_FLAGS))
+	cmake --build $(B)/ship-native --target trelm-profile -j$(JOBS)
+
 # project()'s version, as the release configuration recorded it.
 ship_version = $(shell sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $(B)/ship-win64/CMakeCache.txt)
 
 # The installed program from the release configurations, and a Windows Installer package of each.
-dist: ship-win64 ship-win32
-	rm -rf dist/win64 dist/win32 dist/*.msi
+dist: ship-win64 ship-win32 ship-native
+	rm -rf dist/win64 dist/win32 dist/native dist/*.msi
 	cmake --install $(B)/ship-win64 --prefix $(CURDIR)/dist/win64 --strip >/dev/null
 	cmake --install $(B)/ship-win32 --prefix $(CURDIR)/dist/win32 --strip >/dev/null
+	cmake --install $(B)/ship-native --prefix $(CURDIR)/dist/native --component profile_tool --strip >/dev/null
 	scripts/make-msi dist/win64 --arch x64 --version $(ship_version) --wxs $(B)/ship-win64/OsselSetting.wxs \
 	  --out dist/OsselSetting-$(ship_version)-x64.msi
 	scripts/make-msi dist/win32 --arch x86 --version $(ship_version) --wxs $(B)/ship-win32/OsselSetting.wxs \
 	  --out dist/OsselSetting-$(ship_version)-x86.msi
-	@echo "installed program in dist/win64 and dist/win32, installers in dist/"
+	@echo "installed program in dist/win64 and dist/win32, installers in dist/, the profile tool in dist/native"
 
 # LANGUAGE=de runs with the German texts (a folder of lang/ in the installed program).
 run: dist
