@@ -25,6 +25,8 @@ struct BuiltInText {
 };
 // Language files written before these notices existed lack their texts.
 constexpr BuiltInText kBuiltInTexts[] = {
+    {kWarningSave1, u"Your settings could not all be stored."},
+    {kWarningSave2, u"Close other setup programs and click Apply again."},
     {kWarningFile, u"Profile File"},
     {kWarningFile1, u"Nothing was changed. File:"},
 };

@@ -157,6 +157,10 @@ inline constexpr StringKey kWarningSave2{"WARNING", "SAVE2"};
 inline constexpr StringKey kWarningFile{"WARNING", "FILE"};
 inline constexpr StringKey kWarningFile1{"WARNING", "FILE1"};
 
+// Language files older than the save and profile-file notices hold only the pairs before this index
+// of kAllStringKeys; the texts from here on need built-in English.
+inline constexpr std::size_t kFirstAddedStringKey = 129;
+
 // Every pair, section by section, keys in the order the windows first ask for them.
 inline constexpr StringKey kAllStringKeys[] = {
     kAboutVersion, kAboutSupport, kAboutDiscuss, kAboutCopyright,
@@ -183,5 +187,6 @@ inline constexpr StringKey kAllStringKeys[] = {
 };
 inline constexpr std::size_t kStringKeyCount = std::size(kAllStringKeys);
 static_assert(kStringKeyCount == 133);
+static_assert(kAllStringKeys[kFirstAddedStringKey] == kWarningSave1);
 
 }  // namespace strings

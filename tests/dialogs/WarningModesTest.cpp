@@ -41,6 +41,11 @@ TEST(WarningModes, AProfileFileNoticeHasItsOwnTextsWithABuiltInFallback) {
   EXPECT_TRUE(BuiltInWarningText(TextsOf(1).firstLine).empty());
 }
 
+TEST(WarningModes, EveryTextAddedToTheLanguageFileHasBuiltInEnglish) {
+  for (std::size_t i = strings::kFirstAddedStringKey; i < strings::kStringKeyCount; ++i)
+    EXPECT_FALSE(BuiltInWarningText(strings::kAllStringKeys[i]).empty()) << strings::kAllStringKeys[i].key;
+}
+
 TEST(WarningModes, UnknownModesShowNothing) {
   for (int mode : {-1, 8, 1000}) {
     const auto texts = TextsOf(mode);
