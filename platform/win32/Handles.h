@@ -19,15 +19,27 @@ inline constexpr bool kCountHandles = true;
 inline constexpr bool kCountHandles = false;
 #endif
 
+// What Windows counts a handle as: GetGuiResources' GDI and USER objects, or neither (keys, files, GDI+).
+enum class HandleKind { kGdi, kUser, kOther };
+
 // Live handles held by all owners together (always 0 when counting is off).
 inline long& LiveHandleCount() {
   static long count = 0;  // one UI thread: no atomics needed
   return count;
 }
+// Live handles of one kind.
+inline long& LiveHandleCount(HandleKind kind) {
+  static long counts[3] = {};
+  return counts[static_cast<int>(kind)];
+}
 
-// For owners that are not UniqueHandle (device contexts from GetDC/BeginPaint) but must be counted too.
-inline void CountLive(long delta) {
-  if constexpr (kCountHandles) LiveHandleCount() += delta;
+// For owners that are not UniqueHandle (device contexts from GetDC/BeginPaint, OLE pictures) but must be
+// counted too.
+inline void CountLive(long delta, HandleKind kind = HandleKind::kGdi) {
+  if constexpr (kCountHandles) {
+    LiveHandleCount() += delta;
+    LiveHandleCount(kind) += delta;
+  }
 }
 
 template <typename H>
@@ -41,6 +53,16 @@ inline bool ValidFileHandle(HANDLE h) { return h != nullptr && h != INVALID_HAND
 
 // A popup owned by another window dies with its owner; only a window still alive is destroyed.
 inline BOOL DestroyLiveWindow(HWND h) { return ::IsWindow(h) && ::DestroyWindow(h); }
+
+// The kind of the handles a release function frees.
+template <auto Release>
+inline constexpr HandleKind kKindReleasedBy = HandleKind::kOther;
+template <> inline constexpr HandleKind kKindReleasedBy<&::DeleteObject> = HandleKind::kGdi;
+template <> inline constexpr HandleKind kKindReleasedBy<&::DeleteDC> = HandleKind::kGdi;
+template <> inline constexpr HandleKind kKindReleasedBy<&::DestroyIcon> = HandleKind::kUser;
+template <> inline constexpr HandleKind kKindReleasedBy<&::DestroyCursor> = HandleKind::kUser;
+template <> inline constexpr HandleKind kKindReleasedBy<&::DestroyMenu> = HandleKind::kUser;
+template <> inline constexpr HandleKind kKindReleasedBy<&DestroyLiveWindow> = HandleKind::kUser;
 
 template <typename H, auto Release, bool (*IsValid)(H) = &NotNull<H>>
 class UniqueHandle {
@@ -80,7 +102,7 @@ class UniqueHandle {
 
  private:
   void Counted(long delta) const {
-    if (IsValid(h_)) CountLive(delta);
+    if (IsValid(h_)) CountLive(delta, kKindReleasedBy<Release>);
   }
   H h_{};
 };

@@ -138,6 +138,19 @@ inline int ThreadWindowCount() {
   return count;
 }
 
+inline BOOL CALLBACK CountWindowAndChildren(HWND window, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  ::EnumChildWindows(window, &CountWindow, count);  // every descendant, not just the direct children
+  return TRUE;
+}
+
+// Every window of this thread, top-level or child: the USER objects a window test can see.
+inline int ThreadWindowCountWithChildren() {
+  int count = 0;
+  ::EnumThreadWindows(::GetCurrentThreadId(), &CountWindowAndChildren, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
 // --- Windows a dialog opens over itself ------------------------------------------------------------------------
 
 // The visible modal window that `owner` opened over itself (a file dialog, a notice), or null.
