@@ -111,8 +111,10 @@ BOOL COsselSettingDlg::OnInitDialog() {
     CreateButtons();
   }
   m_keyboard.Build(m_hWnd, app::LayoutVariant(m_store.header.Language), platform::Folders().exe, ImagesOfLayer(0));
-  const SIZE size = m_mask2.size();
-  MoveWindow(0, 0, size.cx, size.cy);
+  // The masks' size; a missing or damaged mask leaves the pictures' size, and with no picture at all the
+  // template's, rather than a window of 0 × 0.
+  const SIZE size = skin::FirstNonEmptySize({m_mask2.size(), m_mask1.size(), m_layerSize});
+  SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE | (size.cx > 0 ? 0 : SWP_NOSIZE));
   PlaceAttachedWindows();
   m_initialised = true;
 
@@ -128,6 +130,7 @@ void COsselSettingDlg::LoadLayerImages(int layer) {
     image = skin::LoadSkinImage(
         win::Wide(skin::SkinFilePath(platform::Folders().exe, skin::SkinSetFileName(set, kImageFaces[face], u"png")))
             .c_str());
+    m_layerSize = skin::FirstNonEmptySize({m_layerSize, skin::ImageSize(image.get())});
   }
 }
 

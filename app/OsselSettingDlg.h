@@ -44,6 +44,7 @@ class COsselSettingDlg : public CDialog {
   int LayerShown() const { return m_layerShown; }
   int KeyBeingEdited() const { return m_keyBeingEdited; }
   bool IsMenuOpen() const { return m_menu != nullptr; }
+  skin::CBmpMenu* KeyMenu() const { return m_menu.get(); }
   bool IsPanelOut() const { return m_panelOut; }
   const app::KeyboardPicture& Keyboard() const { return m_keyboard; }
   CSinglekeyDlg& SingleKeyDialog() { return Created(m_singleKey); }
@@ -129,6 +130,7 @@ class COsselSettingDlg : public CDialog {
   std::array<std::array<win::Bitmap, 4>, store::kLayerCount> m_layerBitmaps;
   win::GdiplusBitmap m_logoLeft, m_logoRight;
   skin::SkinBitmap m_mask1, m_mask2;
+  SIZE m_layerSize{0, 0};  // the first layer picture that loaded: the window's size without masks
   win::Icon m_bigIcon, m_smallIcon;
   std::wstring m_versionText;
 

@@ -51,7 +51,12 @@ BOOL CAboutDlg::OnInitDialog() {
   m_over = load(u"about_o.png");
   m_down = load(u"about_d.png");
 
-  const SIZE size = skin::ImageSize(m_normal.get());
+  SIZE size = skin::FirstNonEmptySize(
+      {skin::ImageSize(m_normal.get()), skin::ImageSize(m_over.get()), skin::ImageSize(m_down.get())});
+  if (size.cx == 0) {  // no picture at all: the template's size
+    const RECT rect = GetWindowRect();
+    size = {rect.right - rect.left, rect.bottom - rect.top};
+  }
   const auto origin = dialogs::CentredOrigin(::GetSystemMetrics(SM_CXFULLSCREEN), ::GetSystemMetrics(SM_CYFULLSCREEN),
                                              size.cx, size.cy);
   MoveWindow(origin.x, origin.y, size.cx, size.cy);

@@ -40,7 +40,8 @@ BOOL CWarningDlg::OnInitDialog() {
   // Over the middle of its owner, or of the screen when it has none.
   RECT area{0, 0, ::GetSystemMetrics(SM_CXFULLSCREEN), ::GetSystemMetrics(SM_CYFULLSCREEN)};
   if (HWND owner = ::GetWindow(m_hWnd, GW_OWNER)) ::GetWindowRect(owner, &area);
-  const SIZE size = Skin().size();
+  const RECT own = GetWindowRect();  // the skin's size, or the template's without any picture
+  const SIZE size{own.right - own.left, own.bottom - own.top};
   Skin().Place(m_hWnd, (area.left + area.right - size.cx) / 2, (area.top + area.bottom - size.cy) / 2);
   return TRUE;
 }

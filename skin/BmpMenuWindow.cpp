@@ -25,7 +25,8 @@ void CBmpMenuWindow::PlaceAndShow(bool activate) {
   const SIZE size = ImageSize();
   // A popup menu stays above every other window while it is open (the owners close it when the program
   // loses the activation). Merely owned, it can fall behind its owner's owner when a submenu closes.
-  SetWindowPos(HWND_TOPMOST, x, y, size.cx, size.cy, SWP_SHOWWINDOW | (activate ? 0 : SWP_NOACTIVATE));
+  const UINT keepSize = size.cx > 0 && size.cy > 0 ? 0 : SWP_NOSIZE;  // no picture at all: the template's
+  SetWindowPos(HWND_TOPMOST, x, y, size.cx, size.cy, SWP_SHOWWINDOW | keepSize | (activate ? 0 : SWP_NOACTIVATE));
 }
 
 void CBmpMenuWindow::CreateEntries(const BmpMenuList& list, const std::vector<Rect>& rects,

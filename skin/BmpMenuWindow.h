@@ -41,7 +41,11 @@ class CBmpMenuWindow : public CDialog {
 
   // Loads the four GDI+ images and the mask, replacing what the window held.
   void LoadSkin(const MenuSkinPaths& paths);
-  SIZE ImageSize() const { return skin::ImageSize(m_images[0].get()); }
+  // The menu's size: its normal picture's, else another face's that loaded.
+  SIZE ImageSize() const {
+    return FirstNonEmptySize({skin::ImageSize(m_images[0].get()), skin::ImageSize(m_images[1].get()),
+                              skin::ImageSize(m_images[2].get()), m_mask.size()});
+  }
   int EntryCount() const { return m_entryCount; }
   CBitmapBtn& Entry(int position) { return m_entries[static_cast<std::size_t>(position)]; }
   // The position of the entry button `button`, or -1.

@@ -50,19 +50,25 @@ int CRgnWnd::OnCreate(CREATESTRUCTW& cs) {
 }
 
 void CRgnWnd::BuildRegion() {
-  const auto bytes = ReadPictureFile(m_files[0]);
-  if (!bytes) return;
-  const auto layout = ReadBmpLayout(*bytes);
-  if (!layout.ok()) return;
-  win::Region region = RegionFromRuns(KeyColourRuns(*bytes, kRegionButtonOutside));
-  if (!region) return;
-  // The window gets a copy; this one stays for hit tests.
-  win::Region shape(::CreateRectRgn(0, 0, 0, 0));
-  if (shape && ::CombineRgn(shape.get(), region.get(), nullptr, RGN_COPY) != ERROR &&
-      ::SetWindowRgn(m_hWnd, shape.get(), TRUE))
-    (void)shape.release();  // the window owns it now
-  m_region = std::move(region);
-  MoveWindow(0, 0, layout.width, layout.height);
+  // The outline is the first file's; every face has the same shape, so when that file is missing or
+  // damaged the next readable one keeps the button clickable instead of leaving it 0 × 0.
+  for (const std::wstring& path : m_files) {
+    const auto bytes = ReadPictureFile(path);
+    if (!bytes) continue;
+    const auto layout = ReadBmpLayout(*bytes);
+    if (!layout.ok()) continue;
+    win::Region region = RegionFromRuns(KeyColourRuns(*bytes, kRegionButtonOutside));
+    RECT box{};
+    if (!region || ::GetRgnBox(region.get(), &box) == NULLREGION) continue;
+    // The window gets a copy; this one stays for hit tests.
+    win::Region shape(::CreateRectRgn(0, 0, 0, 0));
+    if (shape && ::CombineRgn(shape.get(), region.get(), nullptr, RGN_COPY) != ERROR &&
+        ::SetWindowRgn(m_hWnd, shape.get(), TRUE))
+      (void)shape.release();  // the window owns it now
+    m_region = std::move(region);
+    MoveWindow(0, 0, layout.width, layout.height);
+    return;
+  }
 }
 
 bool CRgnWnd::Inside(int x, int y) const {

@@ -13,11 +13,13 @@ void DialogSkin::Load(const DialogSkinFiles& files) {
   LoadSkinBitmap(win::Wide(files.normal.c_str()), m_normal);
   LoadSkinBitmap(win::Wide(files.over.c_str()), m_over);
   LoadSkinBitmap(win::Wide(files.down.c_str()), m_down);
+  m_size = FirstNonEmptySize({m_normal.size(), m_over.size(), m_down.size(), m_mask.size()});
 }
 
 void DialogSkin::Place(HWND window, int x, int y) const {
   const SIZE picture = size();
-  ::SetWindowPos(window, nullptr, x, y, picture.cx, picture.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  const UINT keepSize = picture.cx > 0 && picture.cy > 0 ? 0 : SWP_NOSIZE;
+  ::SetWindowPos(window, nullptr, x, y, picture.cx, picture.cy, SWP_NOZORDER | SWP_NOACTIVATE | keepSize);
 }
 
 bool DialogSkin::AddButton(CBitmapBtn2& button, HWND window, const RECT& rect) const {
@@ -41,7 +43,8 @@ void DialogSkin::Paint(HWND window, const std::function<void(HDC)>& drawTexts) c
 
 bool ShapeWindowFromMask(HWND window, HBITMAP mask) {
   win::Region region = RegionFromMask(mask);
-  if (!region) return false;
+  RECT box{};
+  if (!region || ::GetRgnBox(region.get(), &box) == NULLREGION) return false;
   if (!::SetWindowRgn(window, region.get(), TRUE)) return false;
   (void)region.release();  // the window owns it now
   return true;

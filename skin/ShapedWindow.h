@@ -19,14 +19,15 @@ class DialogSkin {
  public:
   // Loads the set's four files; a missing file leaves that picture empty (0 × 0).
   void Load(const DialogSkinFiles& files);
-  // The window's size: the normal picture's.
-  SIZE size() const { return m_normal.size(); }
+  // The window's size: the normal picture's, else the first other face that loaded; 0 × 0 when none did.
+  SIZE size() const { return m_size; }
   HBITMAP normal() const { return m_normal.get(); }
   HBITMAP over() const { return m_over.get(); }
   HBITMAP down() const { return m_down.get(); }
   HBITMAP mask() const { return m_mask.get(); }
 
-  // Moves the window to (x, y) and gives it exactly the picture's size.
+  // Moves the window to (x, y) and gives it exactly the picture's size; without any picture the window
+  // keeps its template's size.
   void Place(HWND window, int x, int y) const;
   // Creates `button` as an owner-drawn child of `window` at `rect` (window coordinates) with faces cut
   // from the normal, over and down pictures there, the normal one also serving as the disabled face.
@@ -39,10 +40,12 @@ class DialogSkin {
 
  private:
   SkinBitmap m_mask, m_normal, m_over, m_down;
+  SIZE m_size{0, 0};
 };
 
 // Gives `window` the outline of `mask`; the platform owns the region from then on. False when there
-// is no mask to take it from.
+// is no mask to take it from, or when it leaves nothing inside (a damaged mask): the window then keeps
+// its rectangle rather than becoming an invisible window nobody can close.
 bool ShapeWindowFromMask(HWND window, HBITMAP mask);
 
 // Begins a paint of `window`, lets `compose` draw the whole client area into an off-screen buffer and

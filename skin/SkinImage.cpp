@@ -100,6 +100,12 @@ SIZE BitmapSize(HBITMAP bitmap) {
   return {info.bmWidth, info.bmHeight};
 }
 
+SIZE FirstNonEmptySize(std::initializer_list<SIZE> sizes) {
+  for (const SIZE& size : sizes)
+    if (size.cx > 0 && size.cy > 0) return size;
+  return {0, 0};
+}
+
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
   const SIZE size = BitmapSize(bitmap);
   DrawBitmapPart(dc, bitmap, RECT{0, 0, size.cx, size.cy}, x, y);

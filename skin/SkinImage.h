@@ -8,6 +8,7 @@
 #include <ocidl.h>
 #include <olectl.h>
 
+#include <initializer_list>
 #include <span>
 
 #include "platform/win32/Handles.h"
@@ -80,6 +81,10 @@ win::GdiplusBitmap CutImageFace(Gdiplus::Bitmap* source, int x, int y, int width
 
 // Width and height of a GDI bitmap; 0 × 0 for none.
 SIZE BitmapSize(HBITMAP bitmap);
+
+// The first size that is not empty, or 0 × 0. All faces of a set share one size, so a window whose
+// main picture is missing or damaged still takes its size from another face rather than vanishing.
+SIZE FirstNonEmptySize(std::initializer_list<SIZE> sizes);
 
 // Copies the whole of `bitmap` to (x, y) of `dc`; a null bitmap draws nothing.
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y);

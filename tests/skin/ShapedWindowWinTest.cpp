@@ -166,18 +166,33 @@ TEST_F(ShapedWindowTest, DraggingTheBodyMovesTheWindow) {
   EXPECT_EQ(after.top - before.top, 40);
 }
 
-TEST_F(ShapedWindowTest, MissingPicturesGiveAnEmptyWindowWithoutShape) {
+TEST_F(ShapedWindowTest, MissingPicturesLeaveTheTemplateSizeWithoutShape) {
   const auto missing = DialogSkinSet(win::Utf16(folder.Folder()), u"nothing", u"jpg");
   SkinnedDialog dialog(missing);
   ASSERT_TRUE(dialog.Create());
   dialog.ShowWindow(SW_SHOW);
   skintest::PumpFor(30);
   const RECT window = dialog.GetWindowRect();
-  EXPECT_EQ(window.right - window.left, 0);
+  EXPECT_GT(window.right - window.left, 0);  // not a window of 0 × 0 that nobody can see or close
+  EXPECT_GT(window.bottom - window.top, 0);
   win::Region shape(::CreateRectRgn(0, 0, 0, 0));
   EXPECT_EQ(::GetWindowRgn(dialog.GetHwnd(), shape.get()), ERROR);
   EXPECT_EQ(dialog.ok.GetFace(Face::Normal), nullptr);
   EXPECT_TRUE(::IsWindow(dialog.ok.GetHwnd()));
+}
+
+// A damaged set: the normal picture missing sizes the window from the next face; a mask that leaves
+// nothing inside gives no shape rather than an invisible window.
+TEST_F(ShapedWindowTest, AMissingNormalPictureOrAnAllWhiteMaskStillLeavesAVisibleWindow) {
+  ::DeleteFileW(Path(files.normal).c_str());
+  skintest::WriteBmp(Path(files.mask), kWidth, kHeight, [](int, int) { return Bgr{255, 255, 255}; });
+  SkinnedDialog dialog(files);
+  ASSERT_TRUE(dialog.Create());
+  const RECT window = dialog.GetWindowRect();
+  EXPECT_EQ(window.right - window.left, kWidth);
+  EXPECT_EQ(window.bottom - window.top, kHeight);
+  win::Region shape(::CreateRectRgn(0, 0, 0, 0));
+  EXPECT_EQ(::GetWindowRgn(dialog.GetHwnd(), shape.get()), ERROR);
 }
 
 TEST_F(ShapedWindowTest, JpegSetsLoadLikeTheShippedDialogs) {
