@@ -149,6 +149,37 @@ TEST_F(HookLibraryTest, AcceptsCallsInAnyOrder) {
   EXPECT_EQ(target.Of(WM_KEYDOWN).size(), 2u);  // and keeps nothing from the system
 }
 
+// A freshly loaded library takes any first call: the sequences a window with a missing step would make.
+TEST_F(HookLibraryTest, FreshLibraryTakesAnyFirstCallWithoutHarm) {
+  enum Call { kInstall, kOn, kOff, kRemove };
+  struct Case {
+    const char* name;
+    std::vector<Call> calls;
+    bool delivered;
+  };
+  const Case cases[] = {
+      {"SetHookStatus before anything", {kOn, kOff, kOn}, false},
+      {"removehook without installhook", {kRemove, kRemove, kOff}, false},
+      {"installhook twice", {kInstall, kInstall, kOn}, true},
+      {"installhook twice, then removehook", {kInstall, kOn, kInstall, kRemove}, false},
+  };
+  for (const Case& c : cases) {
+    ASSERT_EQ(::GetModuleHandleW(L"Quorbel.dll"), nullptr) << "each case loads it afresh";
+    const editors::HookLibrary hook;
+    ASSERT_TRUE(hook.IsLoaded());
+    KeyWindow target;
+    target.Focus();
+    for (const Call call : c.calls) {
+      if (call == kInstall) hook.Install(target.hwnd());
+      if (call == kOn || call == kOff) hook.SetStatus(call == kOn ? 1 : 0);
+      if (call == kRemove) hook.Remove();
+    }
+    Type('H', target);
+    EXPECT_EQ(target.HookEvents().size(), c.delivered ? 2u : 0u) << c.name;  // each key once, when at all
+    EXPECT_EQ(target.Of(WM_KEYDOWN).size(), c.delivered ? 0u : 1u) << c.name;  // kept only while captured
+  }
+}
+
 TEST_F(HookLibraryTest, DestroyedTargetGetsNothingAndKeysReachTheSystem) {
   const editors::HookLibrary hook;
   KeyWindow gone, other;
