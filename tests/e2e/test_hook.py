@@ -1,0 +1,63 @@
+"""End-to-end: the keyboard hook goes with the program. The installed program is killed by its process id
+while the single-key editor captures keys; keys typed afterwards still reach another program's window,
+Shift included.
+
+    test_hook.py DIST_DIR KEY_RECORDER [unittest options]"""
+import os
+import signal
+import subprocess
+import sys
+import time
+import unittest
+
+sys.path.insert(0, os.path.dirname(__file__))
+from harness import DesktopTestCase, windows_path  # noqa: E402
+from test_editors import KEY_F10, SINGLEKEY  # noqa: E402
+
+KEY_RECORDER = None
+RECORDER_TITLE = 'Trelm Key Recorder'
+RECORDER_INSIDE = (300, 900)  # the recorder's client area (KeyRecorder.c places it)
+
+
+def read(path):
+    with open(path, 'rb') as f:
+        return f.read().decode('ascii', 'replace')
+
+
+class HookAfterKill(DesktopTestCase):
+    def recorder_shown(self):
+        return subprocess.run(['xdotool', 'search', '--onlyvisible', '--name', '^%s$' % RECORDER_TITLE],
+                              capture_output=True).returncode == 0
+
+    def type_into_recorder(self, log, text):
+        self.desktop.click(*RECORDER_INSIDE, settle=0.3)
+        self.desktop.type_text(text, delay=50)
+        self.desktop.wait_until(lambda: read(log).endswith(text), 'the recorder to get %r' % text, timeout=20)
+
+    def test_keys_reach_another_program_after_the_program_is_killed_while_capturing(self):
+        log = os.path.join(self.desktop.workdir, 'keys.log')
+        open(log, 'w').close()
+        self.desktop.spawn([KEY_RECORDER, windows_path(log)])
+        self.desktop.wait_until(self.recorder_shown, 'the key recorder window')
+        self.type_into_recorder(log, 'before')  # the recorder works on its own
+
+        program = self.desktop.start_program()
+        self.desktop.click(*KEY_F10, settle=0)
+        self.desktop.wait_until(lambda: len(self.desktop.program_windows()) > 1, 'the key menu')
+        time.sleep(0.3)
+        self.desktop.click_and_wait_for_window(*SINGLEKEY, 'the single-key dialog')
+        self.desktop.key('a')  # captured: the hook runs and keeps the key from the system
+        self.shot('hook-capturing-before-kill')
+
+        os.kill(program.pid, signal.SIGKILL)
+        self.assertIsNotNone(self.desktop.wait_for_exit(program), 'the program did not end')
+        self.desktop.wait_until(lambda: not self.desktop.program_windows(), "the program's windows to go")
+
+        self.type_into_recorder(log, 'After Kill')
+        self.assertEqual(read(log), 'beforeAfter Kill')  # nothing lost, nothing doubled, Shift not stuck
+        self.shot('hook-keys-after-kill')
+
+
+if __name__ == '__main__':
+    HookAfterKill.dist, KEY_RECORDER = sys.argv[1], os.path.abspath(sys.argv[2])
+    unittest.main(argv=[sys.argv[0]] + sys.argv[3:], verbosity=2)
