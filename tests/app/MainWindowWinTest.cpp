@@ -139,6 +139,44 @@ TEST_F(MainWindow, AFailedSaveIsToldAndOkThenKeepsTheWindowOpen) {
   EXPECT_EQ(messenger.posted.back(), (PostedMessage{1537, 7, 0}));  // what did reach the registry is announced
 }
 
+// Writes that start failing part-way through a save (a full disk, a key taken away): APPLY and OK both tell
+// it and keep the window, and a second APPLY once the cause is gone stores every value.
+TEST_F(MainWindow, ASaveFailingPartWayIsToldKeepsTheWindowAndASecondApplyStoresEverything) {
+  const int failFrom[] = {0, 1, 9, 400, store::kValuesWritten - 1};
+  for (const auto button : {COsselSettingDlg::kApply, COsselSettingDlg::kOk}) {
+    for (const int n : failFrom) {
+      SCOPED_TRACE(testing::Message() << (button == COsselSettingDlg::kOk ? "OK" : "APPLY") << " failing from write " << n);
+      Open();
+      window->SendMessage(wm::kCompanionSettingsOrProfile, 9, 2);  // the last profile and layer, changed
+      RecordOf(9, 2, 109).FunctionKind = 39;
+      int attempts = 0;
+      registry.allowWrite = [&](const platform::MemoryRegistry::Write&) { return attempts++ < n; };
+      registry.ClearWrites();
+      WarningAnswer::Arm(IDOK);
+      Press(button);
+      EXPECT_EQ(WarningAnswer::seenFirstLine, L"Your settings could not all be stored.");
+      EXPECT_EQ(registry.writes().size(), static_cast<std::size_t>(n));
+      fwtest::PumpFor(50);
+      ASSERT_TRUE(window->IsWindow());
+
+      registry.allowWrite = nullptr;
+      registry.ClearWrites();
+      const UINT_PTR timer = WarningAnswer::Arm(IDOK);
+      Press(COsselSettingDlg::kApply);
+      ::KillTimer(nullptr, timer);
+      EXPECT_TRUE(WarningAnswer::seenFirstLine.empty()) << "no notice once the writes succeed";
+      EXPECT_EQ(registry.writes().size(), static_cast<std::size_t>(store::kValuesWritten));
+      const auto* last = registry.Get(store::ProfileKeyPath(9), u"Layer2Button109");
+      ASSERT_NE(last, nullptr);
+      EXPECT_EQ(last->size(), store::kKeyRecordSize);
+      EXPECT_EQ((*last)[0], 39);
+      EXPECT_EQ(registry.Get(store::kSettingsKeyPath, u"ProfileCurrent")->at(0), 9);
+      window->DestroyWindow();
+      window.reset();
+    }
+  }
+}
+
 TEST_F(MainWindow, EnterAndEscapeAreSwallowed) {
   Open();
   for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
