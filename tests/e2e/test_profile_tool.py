@@ -62,6 +62,17 @@ class ProfileTool(DesktopTestCase):
     def path(self, name):
         return os.path.join(self.desktop.workdir, name)
 
+    def start_and_wait_until_painted(self, name):
+        """Starts the program and returns a screenshot taken once the Esc and F10 keys are painted (a key not
+        yet painted is one flat colour); a click before then can be lost on a busy machine."""
+        self.desktop.start_program()
+        self.desktop.hover(*AWAY)
+
+        def painted():
+            shot = self.shot(name)
+            return all(len(set(crop(shot, area))) > 16 for area in (ESC_AREA, F10_AREA)) and shot
+        return self.desktop.wait_until(painted, 'the keyboard picture painted', timeout=40)
+
     def menu(self, key, entry):
         self.desktop.click(*key, settle=0)
         self.desktop.wait_until(lambda: len(self.desktop.program_windows()) > 1, 'the key menu')
@@ -74,13 +85,17 @@ class ProfileTool(DesktopTestCase):
 
     def make_settings(self):
         """Mute on F9 through the key menu, a recorded macro on F10 through the macro editor, applied."""
-        self.desktop.start_program()
+        self.start_and_wait_until_painted('profile-tool-started')
         before = self.desktop.program_windows()
         self.desktop.hover(*self.menu(KEY_F9, MENU_MEDIA), settle=0)
         menus = self.new_windows(before, 2, 'the media submenu')
         time.sleep(0.3)
         self.desktop.click(KEY_F9[0] + SUBMENU_MUTE[0], KEY_F9[1] + SUBMENU_MUTE[1], settle=0)
-        self.desktop.wait_until(lambda: menus.isdisjoint(self.desktop.program_windows()), 'the menu to close')
+        try:
+            self.desktop.wait_until(lambda: menus.isdisjoint(self.desktop.program_windows()), 'the menu to close')
+        except AssertionError:
+            self.shot('profile-tool-menu-open')
+            raise
         editor = self.desktop.click_and_wait_for_window(*self.menu(KEY_F10, MENU_MACRO), 'the macro editor')
         self.desktop.click(*RECORD, settle=0.3)
         for name in ('a', 'b'):
@@ -141,15 +156,8 @@ class ProfileTool(DesktopTestCase):
         self.shot('profile-tool-imported')
 
     def shown_f10(self, name):
-        """F10 as the freshly started program draws it, once it and the Esc key are painted (a key not yet
-        painted is one flat colour)."""
-        self.desktop.start_program()
-        self.desktop.hover(*AWAY)
-
-        def painted():
-            shot = self.shot(name)
-            return all(len(set(crop(shot, area))) > 16 for area in (ESC_AREA, F10_AREA)) and shot
-        shot = self.desktop.wait_until(painted, 'the keyboard picture painted')
+        """F10 as the freshly started program draws it."""
+        shot = self.start_and_wait_until_painted(name)
         self.desktop.stop_programs()
         return crop(shot, F10_AREA)
 
