@@ -35,12 +35,17 @@ ProfileFileResult ReadProfileFile(const std::filesystem::path& path, ProfileReco
   if (!file) return {ProfileFileStatus::CannotOpen};
 
   // Read into a scratch record first, so a refused file leaves the caller's record as it was.
-  std::vector<char> bytes(kProfileSize);
-  file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  std::vector<std::uint8_t> bytes(kProfileSize);
+  file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   if (file.bad()) return {ProfileFileStatus::CannotRead};
-  if (static_cast<std::size_t>(file.gcount()) < kProfileSize) return {ProfileFileStatus::TooShort};
+  bytes.resize(static_cast<std::size_t>(file.gcount()));
+  return ReadProfileBytes(bytes, profile);
+}
 
-  // memcpy rather than a cast: the scratch buffer has no alignment promise.
+ProfileFileResult ReadProfileBytes(std::span<const std::uint8_t> bytes, ProfileRecord& profile) {
+  if (bytes.size() < kProfileSize) return {ProfileFileStatus::TooShort};
+
+  // memcpy rather than a cast: the bytes have no alignment promise.
   char16_t name[kPathCapacity], exe[kPathCapacity];
   std::uint32_t keymap = 0;
   std::memcpy(name, bytes.data() + offsetof(ProfileRecord, Name), sizeof name);

@@ -1,7 +1,9 @@
 #pragma once
 // A profile file: one profile record, byte for byte, 526,420 bytes, no header.
 
+#include <cstdint>
 #include <filesystem>
+#include <span>
 
 #include "store/SettingsStore.h"
 
@@ -31,5 +33,7 @@ ProfileFileResult WriteProfileFile(const std::filesystem::path& path, const Prof
 // Reads at most 526,420 bytes. The record changes only when the whole file was read and its fields
 // are valid: the store's users rely on terminated texts and a Keymap of 0..2.
 ProfileFileResult ReadProfileFile(const std::filesystem::path& path, ProfileRecord& profile);
+// The same checks over a file's bytes already in memory; bytes beyond one record are ignored.
+ProfileFileResult ReadProfileBytes(std::span<const std::uint8_t> bytes, ProfileRecord& profile);
 
 }  // namespace store
