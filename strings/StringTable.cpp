@@ -13,17 +13,6 @@ namespace {
 
 std::u16string Widen(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
 
-// The key's text in the first section of that name that has it. Later sections of the same name
-// are searched too, so a file whose section was split in two still yields every text.
-std::u16string TextIn(CXmlReader& reader, std::u16string_view section, std::u16string_view key) {
-  for (int sectionsSkipped = 0;; ++sectionsSkipped) {
-    reader.ResetCursor();
-    for (int i = 0; i <= sectionsSkipped; ++i)
-      if (!reader.FindChild(section)) return {};
-    if (reader.EnterChild() && reader.FindChild(key)) return reader.ChildText();
-  }
-}
-
 // A language file read and parsed once, and what identifies the file it was read from: an edit
 // changes its size or its last-write time, and the next lookup reads it again.
 struct ParsedFile {
@@ -84,7 +73,7 @@ std::u16string LookUpString(std::u16string_view path, std::u16string_view sectio
       g_cached = std::move(parsed);
     }
     if (!g_cached->wellFormed) return {};
-    return TextIn(g_cached->reader, section, key);
+    return LookUpStringIn(g_cached->reader, section, key);
   } catch (...) {
     // A path that cannot be represented, or no memory for the file: the text is missing.
     return {};
@@ -102,10 +91,22 @@ std::u16string LookUpStringUncached(std::u16string_view path, std::u16string_vie
   try {
     CXmlReader reader;
     if (!reader.LoadDocumentFile(std::filesystem::path(path)) || !reader.ParseDocument()) return {};
-    return TextIn(reader, section, key);
+    return LookUpStringIn(reader, section, key);
   } catch (...) {
     return {};
   }
+}
+
+// The key's text in the first section of that name that has it. Later sections of the same name
+// are searched too, so a file whose section was split in two still yields every text. One pass over
+// the sections: a file of many sections costs no more than its length.
+std::u16string LookUpStringIn(CXmlReader& reader, std::u16string_view section, std::u16string_view key) {
+  reader.ResetCursor();
+  while (reader.FindChild(section)) {
+    if (reader.EnterChild() && reader.FindChild(key)) return reader.ChildText();
+    reader.LeaveChild();
+  }
+  return {};
 }
 
 }  // namespace strings

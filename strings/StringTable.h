@@ -9,6 +9,8 @@
 
 namespace strings {
 
+class CXmlReader;
+
 inline constexpr std::u16string_view kStringFileName = u"Strings.xml";
 
 // "Strings.xml" in the drive and folder of `executablePath` (the module's own file name).
@@ -32,5 +34,9 @@ std::u16string LookUpString(const StringKey& text);
 // file kept by LookUpString.
 std::u16string LookUpStringUncached(std::u16string_view path, std::u16string_view section,
                                     std::u16string_view key);
+
+// The lookup itself over a document already parsed; the caller has checked that it is well-formed.
+// Moves the reader's cursor.
+std::u16string LookUpStringIn(CXmlReader& parsed, std::u16string_view section, std::u16string_view key);
 
 }  // namespace strings

@@ -179,6 +179,14 @@ bool CXmlReader::EnterChild() {
   return true;
 }
 
+bool CXmlReader::LeaveChild() {
+  if (m_current == 0) return false;
+  m_child = m_current;
+  m_current = m_parent;
+  m_parent = m_current != 0 ? m_elements[m_current].parent : 0;
+  return true;
+}
+
 std::u16string CXmlReader::ChildText() const {
   if (m_child == 0) return {};
   const XmlElementRecord& element = m_elements[m_child];

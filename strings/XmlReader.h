@@ -58,6 +58,9 @@ class CXmlReader {
   // The current element becomes the parent and the current child becomes current. False without a
   // current child.
   bool EnterChild();
+  // The way back: the current element becomes the current child again, its parent current. False when
+  // nothing is current.
+  bool LeaveChild();
   // The current child's text, entities decoded and CDATA taken as it stands; empty for an empty
   // element, an element holding elements, or no current child.
   std::u16string ChildText() const;

@@ -37,6 +37,8 @@ const LookupCase kLookups[] = {
     {"missing key", "<S><MAIN><OK>OK</OK></MAIN></S>", "MAIN", "CANCEL", u""},
     {"a later section of the same name", "<S><M><A>a</A></M><M><B>b</B></M></S>", "M", "B", u"b"},
     {"the first section that has the key", "<S><M><A>1</A></M><M><A>2</A></M></S>", "M", "A", u"1"},
+    {"past empty sections, sections without the key and others",
+     "<S><M/><M><X>x</X></M><N><A>n</A></N><M><A>3</A></M></S>", "M", "A", u"3"},
     {"second root element", "<S><M><A>a</A></M></S><T/>", "M", "A", u""},
     {"unclosed element anywhere", "<S><M><A>a</A></M><N></S>", "M", "A", u""},
     {"end tag without start tag", "<S><M><A>a</A></M></X></S>", "M", "A", u""},

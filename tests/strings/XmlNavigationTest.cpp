@@ -47,6 +47,23 @@ TEST(XmlNavigation, FindChildGoesOnAfterTheCurrentChild) {
   EXPECT_EQ(xml.ChildText(), u"Cancel");
 }
 
+TEST(XmlNavigation, LeaveChildGoesBackToTheSectionAndSearchesOn) {
+  CXmlReader xml = Parsed(kStrings);
+  EXPECT_FALSE(xml.LeaveChild()) << "nothing is current yet";
+  ASSERT_TRUE(xml.FindChild(u"MAIN"));
+  const ElementIndex first = xml.CursorChild();
+  ASSERT_TRUE(xml.EnterChild());
+  ASSERT_TRUE(xml.FindChild(u"NAME"));
+  ASSERT_TRUE(xml.LeaveChild());
+  EXPECT_EQ(xml.CursorChild(), first);
+  EXPECT_EQ(xml.CursorCurrent(), 1u);
+  ASSERT_TRUE(xml.FindChild(u"MAIN"));
+  EXPECT_NE(xml.CursorChild(), first);
+  ASSERT_TRUE(xml.EnterChild());
+  ASSERT_TRUE(xml.FindChild(u"CANCEL"));
+  EXPECT_EQ(xml.ChildText(), u"Cancel");
+}
+
 TEST(XmlNavigation, EmptyNameVisitsEveryChildInOrder) {
   CXmlReader xml = Parsed(kStrings);
   std::u16string names;
