@@ -39,6 +39,7 @@ class MemoryRegistryKey final : public RegistryKey {
     if (owner_.allowWrite && !owner_.allowWrite(write)) return false;
     owner_.writes_.push_back(write);
     owner_.keys_[id_][Lowered(name)] = MemoryRegistry::Bytes(data.begin(), data.end());
+    owner_.types_.erase({id_, Lowered(name)});
     return true;
   }
 
@@ -77,7 +78,23 @@ std::unique_ptr<RegistryKey> MemoryRegistry::OpenForReading(RegistryRoot root, s
 }
 
 void MemoryRegistry::Set(std::u16string_view path, std::u16string_view name, Bytes data, RegistryRoot root) {
-  keys_[MakeId(root, path)][Lowered(name)] = std::move(data);
+  SetTyped(path, name, ValueType::Binary, std::move(data), root);
+}
+
+void MemoryRegistry::SetTyped(std::u16string_view path, std::u16string_view name, ValueType type, Bytes data,
+                              RegistryRoot root) {
+  auto id = MakeId(root, path);
+  keys_[id][Lowered(name)] = std::move(data);
+  if (type == ValueType::Binary)
+    types_.erase({id, Lowered(name)});
+  else
+    types_[{id, Lowered(name)}] = type;
+}
+
+MemoryRegistry::ValueType MemoryRegistry::TypeOf(std::u16string_view path, std::u16string_view name,
+                                                 RegistryRoot root) const {
+  auto it = types_.find({MakeId(root, path), Lowered(name)});
+  return it == types_.end() ? ValueType::Binary : it->second;
 }
 
 const MemoryRegistry::Bytes* MemoryRegistry::Get(std::u16string_view path, std::u16string_view name,

@@ -21,6 +21,8 @@ class MemoryRegistry final : public Registry {
   };
   using Bytes = std::vector<std::uint8_t>;
   using KeyValues = std::map<std::u16string, Bytes>;
+  // The registry types a value may have been given by another program; every write here is Binary.
+  enum class ValueType { Binary, Dword, String };
 
   std::unique_ptr<RegistryKey> OpenOrCreate(RegistryRoot root, std::u16string_view path) override;
   std::unique_ptr<RegistryKey> OpenForReading(RegistryRoot root, std::u16string_view path) override;
@@ -28,7 +30,12 @@ class MemoryRegistry final : public Registry {
   // Test set-up and inspection. Paths compare case-insensitively, as Windows does.
   void Set(std::u16string_view path, std::u16string_view name, Bytes data,
            RegistryRoot root = RegistryRoot::CurrentUser);
+  void SetTyped(std::u16string_view path, std::u16string_view name, ValueType type, Bytes data,
+                RegistryRoot root = RegistryRoot::CurrentUser);
   const Bytes* Get(std::u16string_view path, std::u16string_view name,
+                   RegistryRoot root = RegistryRoot::CurrentUser) const;
+  // Binary for a value that is missing.
+  ValueType TypeOf(std::u16string_view path, std::u16string_view name,
                    RegistryRoot root = RegistryRoot::CurrentUser) const;
   bool HasKey(std::u16string_view path, RegistryRoot root = RegistryRoot::CurrentUser) const;
   std::size_t KeyCount() const { return keys_.size(); }
@@ -47,6 +54,8 @@ class MemoryRegistry final : public Registry {
   static KeyId MakeId(RegistryRoot root, std::u16string_view path);
 
   std::map<KeyId, KeyValues> keys_;
+  // Values of another type than Binary, by key and lowered name.
+  std::map<std::pair<KeyId, std::u16string>, ValueType> types_;
   std::vector<Write> writes_;
 };
 
