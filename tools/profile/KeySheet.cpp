@@ -17,6 +17,7 @@ constexpr double kInset = 1.5;  // keys touch in the layout table; a gap keeps t
 constexpr int kBackspaceSlot = 30;  // the Enter key ends on the right where Backspace above it ends
 constexpr int kCapsSlot = 59;       // the Enter key's lower part lies in the Caps Lock row
 constexpr int kLabelFont = 9, kSmallestFont = 6, kNameFont = 7, kMaxLines = 3;
+constexpr double kCharWidth = 0.64;  // of the font size: bold sans-serif letters, a little generously
 
 std::string Escaped(std::string_view text) {
   std::string out;
@@ -107,12 +108,12 @@ void DrawText(std::string& svg, const Box& box, const std::vector<std::string>& 
   double font = kLabelFont;
   for (; font >= kSmallestFont; font -= 0.5) {
     lines.clear();
-    const auto perLine = static_cast<std::size_t>(std::max(1.0, room / (0.58 * font)));
+    const auto perLine = static_cast<std::size_t>(std::max(1.0, room / (kCharWidth * font)));
     for (const auto& text : labelLines)
       for (auto& line : Wrapped(text, perLine)) lines.push_back(line);
     std::size_t widest = 0;
     for (const auto& line : lines) widest = std::max(widest, Characters(line));
-    if (widest * 0.58 * font <= room && lines.size() <= static_cast<std::size_t>(kMaxLines)) break;
+    if (widest * kCharWidth * font <= room && lines.size() <= static_cast<std::size_t>(kMaxLines)) break;
   }
   font = std::max<double>(font, kSmallestFont);
   if (lines.size() > static_cast<std::size_t>(kMaxLines)) {
