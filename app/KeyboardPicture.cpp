@@ -38,25 +38,25 @@ void KeyboardPicture::ShowLayer(int layer, const LayerImages& images) {
 
 void KeyboardPicture::MarkKey(int slot, KeyState state, const std::wstring& tooltip) {
   if (!store::ValidKey(slot)) return;
+  // Only a key whose look changed is repainted: showing a layer marks all 110, mostly as they were.
   if (slot == store::kEnterKeySlot) {
-    SetEnterFiles(state);
+    SetEnterFiles(state);  // repaints when the files change
     m_enter.SetTooltip(tooltip);
-    m_enter.Invalidate(false);
     return;
   }
   auto& key = m_keys[static_cast<std::size_t>(slot)];
-  SetKeyFaces(slot, state);
+  const bool changed = SetKeyFaces(slot, state);
   key.SetTooltip(tooltip);
-  key.Invalidate(false);
+  if (changed) key.Invalidate(false);
 }
 
-void KeyboardPicture::SetKeyFaces(int slot, KeyState state) {
+bool KeyboardPicture::SetKeyFaces(int slot, KeyState state) {
   const KeyRect rect = KeyRectangle(m_variant, slot);
-  if (rect.empty()) return;
+  if (rect.empty()) return false;
   const KeyLook look = LookOf(state);
   auto bitmap = [&](LayerImage image) { return m_images[static_cast<std::size_t>(image)]; };
-  m_keys[static_cast<std::size_t>(slot)].SetFaceSources(bitmap(look.normal), bitmap(look.over), bitmap(look.down),
-                                                       bitmap(LayerImage::Normal), ToRect(rect));
+  return m_keys[static_cast<std::size_t>(slot)].SetFaceSources(bitmap(look.normal), bitmap(look.over),
+                                                              bitmap(look.down), bitmap(LayerImage::Normal), ToRect(rect));
 }
 
 std::wstring KeyboardPicture::EnterFile(LayerImage image) const {
@@ -66,9 +66,9 @@ std::wstring KeyboardPicture::EnterFile(LayerImage image) const {
                    skin::SkinSetFileName(set, kEnterFaceNames[static_cast<int>(image)], u"bmp"));
 }
 
-void KeyboardPicture::SetEnterFiles(KeyState state) {
+bool KeyboardPicture::SetEnterFiles(KeyState state) {
   const KeyLook look = LookOf(state);
-  m_enter.SetFiles(EnterFile(look.normal), EnterFile(look.over), EnterFile(look.down), EnterFile(LayerImage::Normal));
+  return m_enter.SetFiles(EnterFile(look.normal), EnterFile(look.over), EnterFile(look.down), EnterFile(LayerImage::Normal));
 }
 
 int KeyboardPicture::SlotOf(HWND button) const {

@@ -36,8 +36,9 @@ class KeyboardPicture {
   const skin::CRgnButton& EnterKey() const { return m_enter; }
 
  private:
-  void SetKeyFaces(int slot, KeyState state);
-  void SetEnterFiles(KeyState state);
+  // Both say whether the key's look changed.
+  bool SetKeyFaces(int slot, KeyState state);
+  bool SetEnterFiles(KeyState state);
   std::wstring EnterFile(LayerImage image) const;
 
   std::array<skin::CBitmapBtn2, store::kKeyCount> m_keys;

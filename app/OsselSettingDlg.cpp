@@ -200,10 +200,12 @@ void COsselSettingDlg::ShowLayer(int layer) {
       button.Invalidate(false);
     }
   }
+  // The background is the layer's picture: shown again, it needs no repaint, and the keys repaint
+  // only those whose look changed.
+  if (layer != m_layerShown) Invalidate(false);
   m_keyboard.ShowLayer(layer, ImagesOfLayer(layer));
   m_layerShown = layer;
   store::CurrentProfile(m_store).Keymap = static_cast<std::uint32_t>(layer);
-  Invalidate(false);
   RefreshKeyTooltips();
 }
 

@@ -40,13 +40,16 @@ void CBitmapBtn2::SetFaces(const FaceCutter& cutter, HBITMAP normal, HBITMAP ove
   m_highlighted = false;
 }
 
-void CBitmapBtn2::SetFaceSources(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, const RECT& piece) {
-  if (!m_hWnd) return;
-  m_sources = {normal, over, down, disabled};
+bool CBitmapBtn2::SetFaceSources(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, const RECT& piece) {
+  if (!m_hWnd) return false;
+  const std::array<HBITMAP, 4> sources{normal, over, down, disabled};
+  if (sources == m_sources && ::EqualRect(&piece, &m_piece)) return false;
+  m_sources = sources;
   m_piece = piece;
   for (auto& face : m_faces) face.reset();
   ModifyStyle(WS_BORDER | WS_TABSTOP, 0);
   m_highlighted = false;
+  return true;
 }
 
 void CBitmapBtn2::DrawFace(HDC dc, Face face) const {

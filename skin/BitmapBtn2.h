@@ -32,7 +32,8 @@ class CBitmapBtn2 : public CSkinButton {
                 int top, int right, int bottom);
   // Draws the faces straight from the piece `piece` of the window's pictures instead of keeping cut copies:
   // the keyboard's keys change their looks at every layer switch. The pictures must outlive their use here.
-  void SetFaceSources(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, const RECT& piece);
+  // False when the button already drew from exactly these, so nothing needs repainting.
+  bool SetFaceSources(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, const RECT& piece);
   void SetCaption(const std::wstring& text);
   void SetChecked(int checked);
   int GetChecked() const { return m_checked; }

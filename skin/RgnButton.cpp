@@ -7,11 +7,14 @@
 
 namespace skin {
 
-void CRgnButton::SetFiles(const std::wstring& first, const std::wstring& second, const std::wstring& third,
+bool CRgnButton::SetFiles(const std::wstring& first, const std::wstring& second, const std::wstring& third,
                           const std::wstring& fourth) {
-  m_files = {first, second, third, fourth};
+  const std::array<std::wstring, 4> files{first, second, third, fourth};
+  if (files == m_files) return false;
+  m_files = files;
   for (std::size_t i = 0; i < m_pictures.size(); ++i) LoadSkinBitmap(m_files[i].c_str(), m_pictures[i]);
   if (m_hWnd) Invalidate(false);
+  return true;
 }
 
 void CRgnButton::SetTooltip(const std::wstring& text) {

@@ -16,7 +16,8 @@ class CRgnButton : public CRgnWnd {
  public:
   // Stores the four paths and loads their pictures, replacing those held. Call it before Create, which
   // takes the outline from the first file; later calls change the pictures but not the outline.
-  void SetFiles(const std::wstring& first, const std::wstring& second, const std::wstring& third,
+  // False when the button already shows these files: nothing is read again or repainted.
+  bool SetFiles(const std::wstring& first, const std::wstring& second, const std::wstring& third,
                 const std::wstring& fourth);
   void SetTooltip(const std::wstring& text);
   const CToolTip& GetTooltip() const { return m_tooltip.Window(); }
