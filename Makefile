@@ -15,7 +15,7 @@ BENCH_FLAGS  := -DCMAKE_BUILD_TYPE=Release -DTRELM_TESTS=OFF -DTRELM_BENCH=ON
 FUZZ_FLAGS   := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
                 -DTRELM_TESTS=OFF -DTRELM_BENCH=OFF -DTRELM_FUZZ=ON
 
-.PHONY: all bootstrap build native win64 win32 ship-win64 ship-win32 ship-native test test-native test-wine dist run bench fuzz clean
+.PHONY: all bootstrap build native win64 win32 ship-win64 ship-win32 ship-native test test-native test-wine dist run bench soak fuzz clean
 
 all: build
 
@@ -90,6 +90,12 @@ bench: bootstrap win64
 	scripts/run-benchmarks $(B)/bench $(B)/win64
 
 # FUZZ_SECONDS: total time budget per fuzz target (default one minute).
+# Every window and menu opened and closed 500 times, a full macro recorded 50 times (a quarter of an hour).
+soak: bootstrap win64
+	rm -rf $(B)/wineprefix-soak
+	TRELM_LONG_USE=full scripts/wine-session $(B)/wineprefix-soak \
+	  ctest --test-dir $(B)/win64 -R '^app_long_use_tests$$' --output-on-failure --verbose
+
 fuzz: bootstrap
 	$(call configure,fuzz,$(FUZZ_FLAGS))
 	cmake --build $(B)/fuzz -j$(JOBS)
