@@ -18,31 +18,13 @@
 #include <string>
 #include <vector>
 
+#include "fuzz/FuzzInput.h"
 #include "store/ProfileFile.h"
 
 namespace profilefuzz {
 
-inline void Require(bool condition) {
-  if (!condition) std::abort();
-}
-
-// Reads the input front to back; past its end every read is 0.
-class Reader {
- public:
-  Reader(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
-  bool AtEnd() const { return m_at >= m_size; }
-  std::uint8_t Byte() { return m_at < m_size ? m_data[m_at++] : 0; }
-  std::uint32_t U32() {
-    std::uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(Byte()) << (8 * i);
-    return v;
-  }
-
- private:
-  const std::uint8_t* m_data;
-  std::size_t m_size;
-  std::size_t m_at = 0;
-};
+using fuzzing::Require;
+using fuzzing::Reader;
 
 // Patch offsets aim at the fields a reader checks as often as at the rest of the record.
 inline std::size_t PatchOffset(std::uint32_t raw, std::size_t length) {

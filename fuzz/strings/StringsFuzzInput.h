@@ -12,15 +12,14 @@
 #include <utility>
 #include <vector>
 
+#include "fuzz/FuzzInput.h"
 #include "strings/StringTable.h"
 #include "strings/XmlParser.h"
 #include "strings/XmlReader.h"
 
 namespace stringsfuzz {
 
-inline void Require(bool condition) {
-  if (!condition) std::abort();
-}
+using fuzzing::Require;
 
 inline bool EndsName(char16_t c) {
   return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'<' || c == u'>' || c == u'=' ||

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "fuzz/FuzzInput.h"
 #include "strings/EntityTable.h"
 #include "strings/XmlLoading.h"
 #include "strings/XmlParser.h"
@@ -14,9 +15,7 @@
 
 namespace xmlfuzz {
 
-inline void Require(bool condition) {
-  if (!condition) std::abort();
-}
+using fuzzing::Require;
 
 // Every link stays inside the index, every extent inside the text, and the child lists are the
 // doubly linked rings the reader relies on.
