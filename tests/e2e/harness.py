@@ -179,6 +179,14 @@ class WineDesktop:
         self.click(x, y, settle=0)
         self.wait_until(lambda: window.isdisjoint(self.program_windows()), what, timeout)
 
+    def choose_file(self, x, y, path):
+        """Clicks a button that opens a file dialog, types `path` into it and waits until it closes."""
+        files = self.click_and_wait_for_window(x, y, 'the file dialog')
+        time.sleep(1.0)  # the dialog fills its folder view before it takes typing
+        self.type_text(windows_path(path))
+        self.key('Return', settle=0)
+        self.wait_until(lambda: files.isdisjoint(self.program_windows()), 'the file dialog to close')
+
     def screenshot(self, path):
         subprocess.run(['import', '-window', 'root', path], check=True, capture_output=True)
         return path

@@ -110,18 +110,11 @@ class ProfileTool(DesktopTestCase):
         self.desktop.wait_until(lambda: self.desktop.registry().get('Profile0', {}).get('Layer0Button009', b'\0')[0]
                                 == 39, 'Mute on F9 in the registry')
 
-    def choose_file(self, button, path):
-        files = self.desktop.click_and_wait_for_window(*button, 'the file dialog')
-        time.sleep(1.0)
-        self.desktop.type_text(windows_path(path))
-        self.desktop.key('Return', settle=0)
-        self.desktop.wait_until(lambda: files.isdisjoint(self.desktop.program_windows()), 'the file dialog to close')
-
     def test_an_exported_profile_reads_as_json_and_an_edited_key_imports(self):
         self.make_settings()
         exported, document, back, edited = (self.path(n) for n in ('raid.prof', 'raid.json', 'back.prof', 'edit.prof'))
         dialog = self.desktop.click_and_wait_for_window(*PROFILE, 'the profile dialog')
-        self.choose_file(EXPORT, exported)
+        self.desktop.choose_file(*EXPORT, exported)
         self.desktop.wait_until(lambda: os.path.exists(exported) and os.path.getsize(exported) == PROFILE_SIZE,
                                 'the exported file')
 
@@ -145,7 +138,7 @@ class ProfileTool(DesktopTestCase):
         self.assertEqual(self.tool('diff', windows_path(exported), windows_path(edited)),
                          (1, 'layer 1, key F9: Mute \u2192 Volume Up\n', ''))
         self.desktop.click(*row(2), settle=0.3)
-        self.choose_file(IMPORT, edited)
+        self.desktop.choose_file(*IMPORT, edited)
         self.desktop.click_and_wait_for_close(*DIALOG_OK, dialog, 'the profile dialog to close')
         self.desktop.click(*APPLY, settle=0)
         volume_up = bytes([37]) + bytes(RECORD_SIZE - 1)

@@ -9,7 +9,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from harness import RECORD_SIZE, DesktopTestCase, windows_path  # noqa: E402
+from harness import RECORD_SIZE, DesktopTestCase  # noqa: E402
 
 APPLY = (860, 658)
 PROFILE, REFERENCE = (155, 569), (851, 24)
@@ -88,13 +88,6 @@ class Profiles(DesktopTestCase):
         self.assertEqual(self.reset_row_3(WARNING_OK), bytes(len(self.desktop.registry()['Profile3']['Exe'])))
         self.assertEqual(self.desktop.registry()['Profile3']['Name'].strip(b'\0'), b'')
 
-    def choose_file(self, button, path):
-        files = self.desktop.click_and_wait_for_window(*button, 'the file dialog')
-        time.sleep(1.0)
-        self.desktop.type_text(windows_path(path))
-        self.desktop.key('Return', settle=0)
-        self.desktop.wait_until(lambda: files.isdisjoint(self.desktop.program_windows()), 'the file dialog to close')
-
     def test_a_profile_exported_to_a_file_imports_into_another_row(self):
         record = bytearray(RECORD_SIZE)
         record[0] = 10
@@ -102,11 +95,11 @@ class Profiles(DesktopTestCase):
         self.desktop.start_program()
         backup = os.path.join(self.desktop.workdir, 'backup.prof')
         dialog = self.open_profile_dialog()
-        self.choose_file(EXPORT, backup)
+        self.desktop.choose_file(*EXPORT, backup)
         self.desktop.wait_until(lambda: os.path.exists(backup) and os.path.getsize(backup) == PROFILE_SIZE,
                                 'the exported file')
         self.desktop.click(*row(2), settle=0.3)
-        self.choose_file(IMPORT, backup)
+        self.desktop.choose_file(*IMPORT, backup)
         self.desktop.click_and_wait_for_close(*DIALOG_OK, dialog, 'the profile dialog to close')
         self.apply()
         self.assertEqual(self.desktop.wait_for_value('Profile2', 'Layer0Button005'), bytes(record))
@@ -120,7 +113,7 @@ class Profiles(DesktopTestCase):
             f.write(bytes(100))
         dialog = self.open_profile_dialog()
         before = self.desktop.program_windows()
-        self.choose_file(IMPORT, short)
+        self.desktop.choose_file(*IMPORT, short)
         notice = self.desktop.wait_until(lambda: self.desktop.program_windows() - before, 'the notice')
         time.sleep(0.3)
         self.shot('profile-import-refused')
