@@ -226,10 +226,16 @@ void COsselSettingDlg::KeepAttachedOnTop() {
   // The main window comes to the top and the windows attached to it above it, as owned windows always are:
   // without a window manager the system does not keep them there, and the main window's edge would cover
   // the panel's buttons.
+  // Each attached window goes to the bottom first: the system skips a move to the top of a window it already
+  // holds there, while the display may still show the activated main window above it.
   constexpr UINT kStackOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
   SetWindowPos(HWND_TOP, 0, 0, 0, 0, kStackOnly);
-  if (m_profileDialogOpen) m_profileDialog.SetWindowPos(HWND_TOP, 0, 0, 0, 0, kStackOnly);
-  if (m_panelOut) m_panel.SetWindowPos(HWND_TOP, 0, 0, 0, 0, kStackOnly);
+  const auto raise = [&](CDialog& attached) {
+    attached.SetWindowPos(HWND_BOTTOM, 0, 0, 0, 0, kStackOnly);
+    attached.SetWindowPos(HWND_TOP, 0, 0, 0, 0, kStackOnly);
+  };
+  if (m_profileDialogOpen) raise(m_profileDialog);
+  if (m_panelOut) raise(m_panel);
 }
 
 void COsselSettingDlg::SlidePanelOut() {
