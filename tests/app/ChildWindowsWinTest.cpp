@@ -159,9 +159,9 @@ TEST_F(ChildWindows, AnEditorShownAgainKeepsTheUsersChoice) {
 // Resets ask once, for the last row; a companion switch while an editor is open leaves the edit to the
 // profile and layer it was opened for.
 TEST_F(ChildWindows, WaitingResetsAndCompanionSwitchesEndWhereTheUserMeantThem) {
+  Open();  // loads the store from the registry: names given afterwards
   store::CopyTerminated(settings->profiles[2].Name, store::kPathCapacity, u"Two");
   store::CopyTerminated(settings->profiles[5].Name, store::kPathCapacity, u"Five");
-  Open();
   CProfileSetDlg& profiles = window->ProfileDialog();
   const auto click = [&](std::size_t button) {
     profiles.SendMessage(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
