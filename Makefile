@@ -4,7 +4,7 @@ JOBS  ?= $(shell nproc)
 B     := build
 CMAKE_GEN := -G Ninja
 
-NATIVE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRELM_SANITIZE=ON -DTRELM_BENCH=OFF
+NATIVE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRELM_SANITIZE=ON -DTRELM_BENCH=ON
 WIN64_FLAGS  := -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-win64.cmake -DCMAKE_BUILD_TYPE=Release
 WIN32_FLAGS  := -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-win32.cmake -DCMAKE_BUILD_TYPE=Release
 # What ships: optimised, without tests, benchmarks or the test builds' handle counters (stripped at install).

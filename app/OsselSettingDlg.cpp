@@ -324,6 +324,7 @@ void COsselSettingDlg::RunMenuCommand(LPARAM value) {
   // The editors keep the key until they report that they closed; they write and save on their own apply.
   switch (static_cast<catalogue::Category>(command.category)) {
     case catalogue::Category::SingleKey:
+      Created(m_singleKey).ClearKey();
       OpenEditor(Editor::kSingleKey);
       return;
     case catalogue::Category::Mouse:

@@ -1,7 +1,8 @@
 #pragma once
 // The media players the keyboard's media keys can drive, as the settings panel lists them: the header's
 // MediaOption is the position in this table. A player counts as installed when its registry value under
-// HKEY_LOCAL_MACHINE holds text; those keys belong to other programs and are only ever read.
+// HKEY_LOCAL_MACHINE holds text in either registry view; those keys belong to other programs and are only
+// ever read.
 
 #include <array>
 #include <cstdint>

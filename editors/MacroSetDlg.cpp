@@ -515,6 +515,10 @@ LRESULT CMacroSetDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
       CloseMenu();  // a press on the editor's own surface
       break;
+    case WM_ACTIVATEAPP:
+      // The menu stays above every window: it must not outlive the program's activation.
+      if (!wParam) CloseMenu();
+      break;
     default:
       break;
   }

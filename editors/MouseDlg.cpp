@@ -49,8 +49,10 @@ BOOL CMouseDlg::OnInitDialog() {
   return TRUE;
 }
 
+// Each opening for a key starts from the left button, although no shape is drawn selected yet. Only here:
+// the dialog is shown again when the main window comes back from the task bar, and keeps its choice then.
 void CMouseDlg::ClearChoice() {
-  m_selectedKind = 0;
+  m_selectedKind = kDefaultKind;
   for (auto& button : m_choices) button.SetChecked(0);
 }
 
@@ -86,8 +88,3 @@ void CMouseDlg::OnButton(std::size_t index) {
   }
 }
 
-LRESULT CMouseDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  // Each showing starts from the left button, although no shape is drawn selected yet.
-  if (msg == WM_SHOWWINDOW && wParam) m_selectedKind = kDefaultKind;
-  return CSkinnedDialog::WindowProc(msg, wParam, lParam);
-}

@@ -19,7 +19,7 @@ class CMouseDlg : public skin::CSkinnedDialog {
 
   // The function kind OK stores: 17 left, 18 right, 19 middle, 24 wheel up, 25 wheel down.
   std::int32_t SelectedKind() const { return m_selectedKind; }
-  // Before each showing: no kind chosen and no shape drawn selected.
+  // Before each showing for a key: the left button chosen, no shape drawn selected.
   void ClearChoice();
   const skin::CRgnButton& ChoiceButton(Choice choice) const { return m_choices[choice]; }
 
@@ -28,7 +28,6 @@ class CMouseDlg : public skin::CSkinnedDialog {
   bool OnCommand(WPARAM wParam, LPARAM lParam) override;
   void OnButton(std::size_t index) override;
   void OnCancel() override { OnButton(kCancel); }
-  LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void Select(int choice);

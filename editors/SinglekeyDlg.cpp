@@ -51,32 +51,36 @@ void CSinglekeyDlg::OnButton(std::size_t index) {
   PostToMainWindow(wm::kFromSingleKey, wm::kClosed);
 }
 
+void CSinglekeyDlg::ClearKey() {
+  m_capture.Reset();
+  if (ButtonCount() > kKeyDisplay) GetButton(kKeyDisplay).SetCaption(L"");
+}
+
+// Shown again when the main window comes back from the task bar too: only ClearKey starts a new capture.
 void CSinglekeyDlg::OnShown(bool shown) {
   if (shown) {
     m_hook.Install(m_hWnd);
     m_hook.SetStatus(1);
-    m_capture.Reset();
-    GetButton(kKeyDisplay).SetCaption(L"");
   } else {
     m_hook.SetStatus(0);
     m_hook.Remove();
   }
 }
 
+// The answer tells the hook library whether the capture took the key, so that the system does not act on it
+// too (a captured Windows key must not open the Start menu).
 LRESULT CSinglekeyDlg::OnKeyEvent(WPARAM keyCode) {
   // Keys typed while the dialog is hidden are not meant for it.
   if (!IsWindowVisible()) return 0;
   const auto key = static_cast<std::uint8_t>(keyCode & 0xFF);
   switch (m_capture.OnKey(key)) {
     case editors::SingleKeyCapture::Outcome::kTaken:
-      ShowKeyName();
-      return 1;
     case editors::SingleKeyCapture::Outcome::kReplaced:
       ShowKeyName();
-      return 0;
+      return 1;
     case editors::SingleKeyCapture::Outcome::kAskToReplace:
       PostToMainWindow(wm::kFromSingleKey, wm::kConfirm, key);
-      return 0;
+      return 1;
     case editors::SingleKeyCapture::Outcome::kIgnored:
       return 0;
   }

@@ -15,6 +15,8 @@ class CSinglekeyDlg : public skin::CSkinnedDialog {
 
   CSinglekeyDlg();
 
+  // Before each showing for a key: nothing captured, the question armed again, an empty key display.
+  void ClearKey();
   // The captured virtual-key code; 0 while nothing was captured.
   std::uint8_t CapturedKey() const { return m_capture.Captured(); }
   // Captures `keyCode` (its low byte) and shows its name.

@@ -1,5 +1,5 @@
 // "Quorbel.dll": reports every key press and release to one window of the program while capture is on,
-// through a low-level keyboard hook.
+// through a low-level keyboard hook, and keeps from the system only the presses that window took.
 //
 // Everything here runs on the program's one UI thread: its windows call the three entry points, and a
 // low-level hook's procedure is called on the thread that set the hook, while that thread pumps messages.
@@ -21,6 +21,8 @@ bool g_delivering = false;   // SetHookStatus(1)
 // Presses kept from the system. Only their releases may be kept too: a key the system saw go down must
 // also reach it going up, or it stays down for every program.
 std::bitset<256> g_keptDown;
+// Well below the system's limit for a low-level hook, after which it would pass the key on anyway.
+constexpr UINT kAnswerTimeoutMs = 200;
 
 // Keys are kept from the system only while the capturing window is the one the user types into, so a
 // captured Windows key or Alt combination does not also act on the desktop, yet the keyboard never stops
@@ -34,14 +36,20 @@ LRESULT CALLBACK KeyboardProc(int code, WPARAM message, LPARAM data) {
   // A target that has gone since installhook gets nothing, and then nothing is kept from the system.
   if (code == HC_ACTION && data && g_delivering && ::IsWindow(g_target)) {
     const auto& key = *reinterpret_cast<const KBDLLHOOKSTRUCT*>(data);
-    // The hook's flags word as it comes: LLKHF_UP (0x80) marks a release; injected keys are reported too.
-    ::PostMessageW(g_target, wm::kKeyEvent, key.vkCode, key.flags);
     const std::size_t vk = key.vkCode & 0xFF;
+    // The hook's flags word as it comes: LLKHF_UP (0x80) marks a release; injected keys are reported too.
+    // Sent, not posted: a key is kept from the system only when the window answers that it took it, so a
+    // window that is open but not capturing (the macro editor before Record) leaves the keyboard alone.
+    // The target lives on this thread, so the call is direct; the timeout guards a target elsewhere.
+    DWORD_PTR took = 0;
+    const bool answered = ::SendMessageTimeoutW(g_target, wm::kKeyEvent, key.vkCode, key.flags,
+                                                SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &took) != 0;
     bool keep = TargetIsForeground();
     if (key.flags & LLKHF_UP) {
       keep = keep && g_keptDown[vk];
       g_keptDown[vk] = false;
     } else {
+      keep = keep && answered && took != 0;
       g_keptDown[vk] = keep;
     }
     if (keep) return 1;

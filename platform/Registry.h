@@ -14,6 +14,10 @@ namespace platform {
 
 enum class RegistryRoot { CurrentUser, LocalMachine, CurrentConfig, ClassesRoot };
 
+// Which of 64-bit Windows' two registry views to read other programs' keys in: a 32-bit installer writes
+// its keys where 32-bit programs look. Native is the running program's own; 32-bit Windows has only one.
+enum class RegistryView { Native, Bits32, Bits64 };
+
 struct RegistryRead {
   bool found = false;       // the value exists
   std::size_t size = 0;     // its stored size in bytes
@@ -39,7 +43,8 @@ class Registry {
   // Opens a key for reading and writing, creating it when missing; null when both fail.
   virtual std::unique_ptr<RegistryKey> OpenOrCreate(RegistryRoot root, std::u16string_view path) = 0;
   // Opens an existing key for reading only; never creates it. Null when it does not exist or is not readable.
-  virtual std::unique_ptr<RegistryKey> OpenForReading(RegistryRoot root, std::u16string_view path) = 0;
+  virtual std::unique_ptr<RegistryKey> OpenForReading(RegistryRoot root, std::u16string_view path,
+                                                      RegistryView view = RegistryView::Native) = 0;
 };
 
 }  // namespace platform

@@ -9,8 +9,6 @@ namespace {
 constexpr std::uint8_t kCtrl = 1, kShift = 2, kAlt = 3;
 constexpr std::array<std::uint8_t, kFirstMenuEntries> kModifiers{kCtrl, kShift, kAlt};
 
-std::uint8_t KnownModifier(std::uint8_t byte) { return byte <= kAlt ? byte : 0; }
-
 // Shift, Ctrl, Alt, the left and right Windows keys, F12, and the left and right Shift, Ctrl and Alt.
 constexpr std::array<unsigned, 12> kIgnoredKeys{0x10, 0x11, 0x12, 0x5B, 0x5C, 0x7B,
                                                 0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5};
@@ -19,7 +17,8 @@ constexpr std::array<unsigned, 12> kIgnoredKeys{0x10, 0x11, 0x12, 0x5B, 0x5C, 0x
 
 QuickSwitchChoice QuickSwitchChoice::FromHeader(const store::StoreHeader& header) {
   QuickSwitchChoice choice;
-  choice.m_code = {KnownModifier(header.SwitchCode[0]), KnownModifier(header.SwitchCode[1]), header.SwitchCode[2]};
+  choice.m_code = {header.SwitchCode[0], header.SwitchCode[1], header.SwitchCode[2]};
+  choice.m_storedFlag = header.bCustomSwitch;
   choice.Choose(header.bCustomSwitch != 0);
   return choice;
 }
@@ -61,7 +60,8 @@ bool QuickSwitchChoice::TakeKey(unsigned keyCode) {
 }
 
 void QuickSwitchChoice::StoreInto(store::StoreHeader& header) const {
-  header.bCustomSwitch = m_custom ? 1 : 0;
+  // A flag that still says the same keeps its stored value.
+  header.bCustomSwitch = m_custom == (m_storedFlag != 0) ? m_storedFlag : (m_custom ? 1 : 0);
   header.SwitchCode[0] = m_code.first;
   header.SwitchCode[1] = m_code.second;
   header.SwitchCode[2] = m_code.key;

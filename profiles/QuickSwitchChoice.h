@@ -28,8 +28,8 @@ inline constexpr std::u16string_view kNoModifierText = u"None";
 class QuickSwitchChoice {
  public:
   QuickSwitchChoice() = default;
-  // The header's values. Any non-zero flag means custom. A modifier byte other than 1..3 (written by
-  // someone else) reads as none, so what the dialog shows is what OK stores.
+  // The header's values. Any non-zero flag means custom. A modifier byte other than 0..3 (written by
+  // someone else) shows as no modifier but is kept, and OK writes it back unless the user chose another.
   static QuickSwitchChoice FromHeader(const store::StoreHeader& header);
 
   bool IsCustom() const { return m_custom; }
@@ -59,6 +59,7 @@ class QuickSwitchChoice {
 
  private:
   bool m_custom = false;
+  std::uint32_t m_storedFlag = 0;
   SwitchCode m_code;
 };
 

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <vector>
 
+#include "platform/FileReplace.h"
+
 namespace store {
 
 const char* ProfileFileResult::description() const {
@@ -22,12 +24,16 @@ const char* ProfileFileResult::description() const {
 }
 
 ProfileFileResult WriteProfileFile(const std::filesystem::path& path, const ProfileRecord& profile) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file) return {ProfileFileStatus::CannotCreate};
-  file.write(reinterpret_cast<const char*>(&profile), kProfileSize);
-  file.flush();
-  file.close();
-  return {file ? ProfileFileStatus::Ok : ProfileFileStatus::CannotWrite};
+  // A backup the user already has is worth more than the new one: it is replaced only by a whole file.
+  const auto result = platform::ReplaceFileContents(
+      path, std::span(reinterpret_cast<const std::uint8_t*>(&profile), kProfileSize));
+  switch (result.status) {
+    case platform::FileReplaceStatus::Ok: return {};
+    case platform::FileReplaceStatus::CannotCreate: return {ProfileFileStatus::CannotCreate};
+    case platform::FileReplaceStatus::CannotWrite:
+    case platform::FileReplaceStatus::CannotReplace: break;
+  }
+  return {ProfileFileStatus::CannotWrite};
 }
 
 ProfileFileResult ReadProfileFile(const std::filesystem::path& path, ProfileRecord& profile) {

@@ -28,6 +28,8 @@ struct ProfileFileResult {
   const char* description() const;
 };
 
+// Writes the record to a new file beside `path` that replaces it only when whole: on any failure a file
+// already at `path` keeps every byte and nothing else is left behind.
 ProfileFileResult WriteProfileFile(const std::filesystem::path& path, const ProfileRecord& profile);
 
 // Reads at most 526,420 bytes. The record changes only when the whole file was read and its fields

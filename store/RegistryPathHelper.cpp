@@ -26,7 +26,7 @@ constexpr std::size_t kDefaultValueLimit = 520;
 
 }  // namespace
 
-bool RegistryPathHelper::Open(std::u16string_view path) {
+bool RegistryPathHelper::Open(std::u16string_view path, platform::RegistryView view) {
   key_.reset();
   subkey_.clear();
   const auto slash = path.find(u'\\');
@@ -42,7 +42,7 @@ bool RegistryPathHelper::Open(std::u16string_view path) {
       }
   }
   if (!root_) return false;
-  key_ = registry_.OpenForReading(*root_, subkey_);
+  key_ = registry_.OpenForReading(*root_, subkey_, view);
   return key_ != nullptr;
 }
 

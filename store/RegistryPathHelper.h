@@ -15,8 +15,8 @@ class RegistryPathHelper {
  public:
   explicit RegistryPathHelper(platform::Registry& registry) : registry_(registry) {}
 
-  // Closes the key held before; true when the key of `path` exists and can be read.
-  bool Open(std::u16string_view path);
+  // Closes the key held before; true when the key of `path` exists and can be read in `view`.
+  bool Open(std::u16string_view path, platform::RegistryView view = platform::RegistryView::Native);
   // The open key's default value, read with a limit of 520 bytes; nullopt without an open key or value.
   std::optional<std::u16string> ReadDefaultValue();
 

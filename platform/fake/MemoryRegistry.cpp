@@ -60,8 +60,9 @@ class MemoryRegistryKey final : public RegistryKey {
   bool writable_;
 };
 
-MemoryRegistry::KeyId MemoryRegistry::MakeId(RegistryRoot root, std::u16string_view path) {
-  return {root, Lowered(path)};
+MemoryRegistry::KeyId MemoryRegistry::MakeId(RegistryRoot root, std::u16string_view path, RegistryView view) {
+  // The 32-bit view's keys live apart, under a name no real path has.
+  return {root, (view == RegistryView::Bits32 ? u"<32>\\" : u"") + Lowered(path)};
 }
 
 std::unique_ptr<RegistryKey> MemoryRegistry::OpenOrCreate(RegistryRoot root, std::u16string_view path) {
@@ -71,14 +72,20 @@ std::unique_ptr<RegistryKey> MemoryRegistry::OpenOrCreate(RegistryRoot root, std
   return std::make_unique<MemoryRegistryKey>(*this, id, path, true);
 }
 
-std::unique_ptr<RegistryKey> MemoryRegistry::OpenForReading(RegistryRoot root, std::u16string_view path) {
-  auto id = MakeId(root, path);
+std::unique_ptr<RegistryKey> MemoryRegistry::OpenForReading(RegistryRoot root, std::u16string_view path,
+                                                            RegistryView view) {
+  auto id = MakeId(root, path, view);
   if (deniedKeys.count(id.second) || !keys_.count(id)) return nullptr;
   return std::make_unique<MemoryRegistryKey>(*this, id, path, false);
 }
 
 void MemoryRegistry::Set(std::u16string_view path, std::u16string_view name, Bytes data, RegistryRoot root) {
   SetTyped(path, name, ValueType::Binary, std::move(data), root);
+}
+
+void MemoryRegistry::SetIn32BitView(std::u16string_view path, std::u16string_view name, Bytes data,
+                                    RegistryRoot root) {
+  keys_[MakeId(root, path, RegistryView::Bits32)][Lowered(name)] = std::move(data);
 }
 
 void MemoryRegistry::SetTyped(std::u16string_view path, std::u16string_view name, ValueType type, Bytes data,

@@ -25,11 +25,15 @@ class MemoryRegistry final : public Registry {
   enum class ValueType { Binary, Dword, String };
 
   std::unique_ptr<RegistryKey> OpenOrCreate(RegistryRoot root, std::u16string_view path) override;
-  std::unique_ptr<RegistryKey> OpenForReading(RegistryRoot root, std::u16string_view path) override;
+  // Native is the 64-bit view here, as for the 64-bit program.
+  std::unique_ptr<RegistryKey> OpenForReading(RegistryRoot root, std::u16string_view path,
+                                              RegistryView view = RegistryView::Native) override;
 
   // Test set-up and inspection. Paths compare case-insensitively, as Windows does.
   void Set(std::u16string_view path, std::u16string_view name, Bytes data,
            RegistryRoot root = RegistryRoot::CurrentUser);
+  // A value another program's 32-bit installer wrote: seen only in the 32-bit view.
+  void SetIn32BitView(std::u16string_view path, std::u16string_view name, Bytes data, RegistryRoot root);
   void SetTyped(std::u16string_view path, std::u16string_view name, ValueType type, Bytes data,
                 RegistryRoot root = RegistryRoot::CurrentUser);
   const Bytes* Get(std::u16string_view path, std::u16string_view name,
@@ -51,7 +55,7 @@ class MemoryRegistry final : public Registry {
  private:
   friend class MemoryRegistryKey;
   using KeyId = std::pair<RegistryRoot, std::u16string>;
-  static KeyId MakeId(RegistryRoot root, std::u16string_view path);
+  static KeyId MakeId(RegistryRoot root, std::u16string_view path, RegistryView view = RegistryView::Native);
 
   std::map<KeyId, KeyValues> keys_;
   // Values of another type than Binary, by key and lowered name.

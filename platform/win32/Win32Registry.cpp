@@ -70,10 +70,15 @@ std::unique_ptr<RegistryKey> Win32Registry::OpenOrCreate(RegistryRoot root, std:
   return std::make_unique<Win32RegistryKey>(key);
 }
 
-std::unique_ptr<RegistryKey> Win32Registry::OpenForReading(RegistryRoot root, std::u16string_view path) {
+std::unique_ptr<RegistryKey> Win32Registry::OpenForReading(RegistryRoot root, std::u16string_view path,
+                                                           RegistryView view) {
   const std::wstring subkey = win::Wide(path);
+  // 32-bit Windows ignores the view flags.
+  const REGSAM access = KEY_READ | (view == RegistryView::Bits32   ? KEY_WOW64_32KEY
+                                    : view == RegistryView::Bits64 ? KEY_WOW64_64KEY
+                                                                   : 0);
   HKEY key = nullptr;
-  if (::RegOpenKeyExW(RootKey(root), subkey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return nullptr;
+  if (::RegOpenKeyExW(RootKey(root), subkey.c_str(), 0, access, &key) != ERROR_SUCCESS) return nullptr;
   return std::make_unique<Win32RegistryKey>(key);
 }
 

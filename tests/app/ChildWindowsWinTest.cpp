@@ -134,6 +134,83 @@ TEST_F(ChildWindows, TheMouseDialogStoresTheLastShapeChosenBeforeItHides) {
   EXPECT_EQ(RecordOf(0, 0, 20).FunctionKind, 19);
 }
 
+// The system shows the editors again when the disabled main window comes back from the task bar; only an
+// opening for a key starts a new choice.
+TEST_F(ChildWindows, AnEditorShownAgainKeepsTheUsersChoice) {
+  Open();
+  const auto shownAgain = [](CDialog& editor) { editor.SendMessage(WM_SHOWWINDOW, TRUE, SW_PARENTOPENING); };
+  Choose(20, Category::Mouse);
+  fwtest::ClickAt(window->MouseDialog().GetHwnd(), kMouseWheelDown);
+  shownAgain(window->MouseDialog());
+  fwtest::ClickAt(window->MouseDialog().GetHwnd(), kMouseOk);
+  ASSERT_TRUE(MainEnabledAgain());
+  EXPECT_EQ(RecordOf(0, 0, 20).FunctionKind, 25);
+
+  Choose(21, Category::SingleKey);
+  Key(window->SingleKeyDialog().GetHwnd(), 'K');
+  shownAgain(window->SingleKeyDialog());
+  EXPECT_EQ(window->SingleKeyDialog().KeyText(), L"K");
+  fwtest::ClickAt(window->SingleKeyDialog().GetHwnd(), kSingleKeyOk);
+  ASSERT_TRUE(MainEnabledAgain());
+  EXPECT_EQ(RecordOf(0, 0, 21).singleKey.KeyCode, 'K');
+}
+
+// A profile reset still waiting when the dialog closes or its rows are refreshed asks nothing; two quick
+// Resets ask once, for the last row; a companion switch while an editor is open leaves the edit to the
+// profile and layer it was opened for.
+TEST_F(ChildWindows, WaitingResetsAndCompanionSwitchesEndWhereTheUserMeantThem) {
+  Open();  // loads the store from the registry: names given afterwards
+  store::CopyTerminated(settings->profiles[2].Name, store::kPathCapacity, u"Two");
+  store::CopyTerminated(settings->profiles[5].Name, store::kPathCapacity, u"Five");
+  CProfileSetDlg& profiles = window->ProfileDialog();
+  const auto click = [&](std::size_t button) {
+    profiles.SendMessage(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(profiles.GetButton(button).GetHwnd()));
+  };
+  const auto reset = [&](int row) { click(CProfileSetDlg::kFirstReset + static_cast<std::size_t>(row)); };
+  const auto closedAndEnabled = [&] {
+    return fwtest::PumpUntil([&] { return window->IsWindowEnabled() && !profiles.IsWindowVisible(); });
+  };
+  enum class Then { kOk, kCancel, kRefresh };
+  for (const Then then : {Then::kOk, Then::kCancel, Then::kRefresh}) {
+    Press(COsselSettingDlg::kProfile);
+    ASSERT_TRUE(profiles.IsWindowVisible());
+    const UINT_PTR answering = WarningAnswer::Arm(IDOK, 5);
+    reset(2);
+    if (then == Then::kRefresh) window->SendMessage(wm::kCompanionSettingsOrProfile, 0, 0);
+    if (then != Then::kRefresh) click(then == Then::kOk ? CProfileSetDlg::kOk : CProfileSetDlg::kCancel);
+    fwtest::PumpFor(800);  // past the reset's delay
+    ::KillTimer(nullptr, answering);
+    EXPECT_EQ(WarningAnswer::asked, 0) << static_cast<int>(then);
+    EXPECT_EQ(profiles.PendingReset(), -1) << static_cast<int>(then);
+    if (then == Then::kRefresh) click(CProfileSetDlg::kOk);
+    ASSERT_TRUE(closedAndEnabled()) << static_cast<int>(then);
+    EXPECT_EQ(std::u16string(settings->profiles[2].Name), u"Two");
+  }
+
+  Press(COsselSettingDlg::kProfile);
+  const UINT_PTR answering = WarningAnswer::Arm(IDOK, 5);
+  reset(2);
+  reset(5);
+  ASSERT_TRUE(fwtest::PumpUntil([&] { return WarningAnswer::asked > 0 && profiles.PendingReset() == -1; }));
+  fwtest::PumpFor(800);
+  ::KillTimer(nullptr, answering);
+  EXPECT_EQ(WarningAnswer::asked, 1);
+  click(CProfileSetDlg::kOk);
+  ASSERT_TRUE(closedAndEnabled());
+  EXPECT_EQ(std::u16string(settings->profiles[2].Name), u"Two");
+  EXPECT_EQ(std::u16string(settings->profiles[5].Name), u"");
+
+  Choose(9, Category::Mouse);  // in the first profile's first layer
+  window->SendMessage(wm::kCompanionSettingsOrProfile, 2, 1);
+  EXPECT_EQ(window->LayerShown(), 1);
+  fwtest::ClickAt(window->MouseDialog().GetHwnd(), kMouseWheelDown);
+  fwtest::ClickAt(window->MouseDialog().GetHwnd(), kMouseOk);
+  ASSERT_TRUE(MainEnabledAgain());
+  EXPECT_EQ(RecordOf(0, 0, 9).FunctionKind, 25);
+  EXPECT_EQ(RecordOf(2, 1, 9).FunctionKind, 0);
+}
+
 TEST_F(ChildWindows, AnEditorNearTheBottomLiftsTheMainWindow) {
   Open();
   const int bottom = ::GetSystemMetrics(SM_CYFULLSCREEN);

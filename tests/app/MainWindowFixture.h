@@ -70,21 +70,27 @@ class MainWindow : public ::testing::Test {
 };
 inline win::GdiplusSession* MainWindow::gdiplus = nullptr;
 
-// Answers the confirmation dialog that a command opens, from inside its modal run.
+// Answers the confirmation dialogs that a command opens (`count` of them at most), from inside their modal
+// runs, and counts them.
 struct WarningAnswer {
   static inline int answer = IDCANCEL;
+  static inline int remaining = 0;
+  static inline int asked = 0;
   static inline std::wstring seenFirstLine;
   static void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
     const HWND dialog = ::GetActiveWindow();
     if (auto* warning = dynamic_cast<CWarningDlg*>(CWnd::FromHandle(dialog))) {
       seenFirstLine = warning->GetFirstLine();
-      ::KillTimer(nullptr, id);
+      ++asked;
+      if (--remaining <= 0) ::KillTimer(nullptr, id);
       ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
                      reinterpret_cast<LPARAM>(answer == IDOK ? warning->GetOkButton() : warning->GetCancelButton()));
     }
   }
-  static UINT_PTR Arm(int result) {
+  static UINT_PTR Arm(int result, int count = 1) {
     answer = result;
+    remaining = count;
+    asked = 0;
     seenFirstLine.clear();
     return ::SetTimer(nullptr, 0, 50, &OnTimer);
   }

@@ -29,13 +29,14 @@ std::vector<bool> Installed(MemoryRegistry& registry) {
   return installed;
 }
 
-TEST(MediaPlayers, EachPlayerIsFoundByItsOwnValueUnderLocalMachineOnly) {
+TEST(MediaPlayers, EachPlayerIsFoundByItsOwnValueUnderLocalMachineOnlyInEitherView) {
   struct Case {
     const char* what;
     std::u16string path, name;
     MemoryRegistry::Bytes data;
     RegistryRoot root;
     std::vector<bool> expected;
+    bool in32BitView = false;  // written by a 32-bit installer
   };
   const std::u16string wmp = u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\wmplayer.exe";
   const std::u16string ipod = u"Software\\Apple Computer, Inc.\\iPod\\RegisteredApps\\4";
@@ -54,10 +55,16 @@ TEST(MediaPlayers, EachPlayerIsFoundByItsOwnValueUnderLocalMachineOnly) {
       {"another value name", wmp, u"Path", Text(u"C:\\wmplayer.exe"), lm, {false, false, false, false}},
       {"current user's key", wmp, u"", Text(u"C:\\wmplayer.exe"), RegistryRoot::CurrentUser, {false, false, false, false}},
       {"longer than 260 units", real, u"", Text(std::u16string(300, u'x')), lm, {false, false, false, false}},
+      {"itunes, 32-bit view", ipod, u"path", Text(u"C:\\iTunes.exe"), lm, {false, true, false, false}, true},
+      {"realplayer, 32-bit view", real, u"", Text(u"realplay.exe"), lm, {false, false, true, false}, true},
+      {"empty, 32-bit view", wmp, u"", Text(u""), lm, {false, false, false, false}, true},
   };
   for (const Case& c : cases) {
     MemoryRegistry registry;
-    if (!c.path.empty()) registry.Set(c.path, c.name, c.data, c.root);
+    if (c.in32BitView)
+      registry.SetIn32BitView(c.path, c.name, c.data, c.root);
+    else if (!c.path.empty())
+      registry.Set(c.path, c.name, c.data, c.root);
     const std::size_t keys = registry.KeyCount();
     EXPECT_EQ(Installed(registry), c.expected) << c.what;
     // Other programs' keys are only read: probing creates and writes nothing.

@@ -38,12 +38,23 @@ NOTICE_OK = (DIALOG[0] + 30 + 289, DIALOG[1] + 129 + 134)
 PANEL = (576, 0)
 PANEL_OK, SWITCH_BUTTON, MEDIA_BUTTON = (PANEL[0] + 312, 240), (PANEL[0] + 341, 84), (PANEL[0] + 335, 130)
 # The media menu opens at the media button's bottom-left corner; its entries are 29 high from 16, 2 apart.
-WINAMP = (PANEL[0] + 227 + 108, PANEL[1] + 143 + 16 + 3 * 31 + 14)
+
+
+def media_entry(i):
+    return PANEL[0] + 227 + 108, PANEL[1] + 143 + 16 + i * 31 + 14
+
+
+
 # The quick-switch dialog opens at the screen's corner; its modifier menu 2 pixels below the selector.
 CUSTOM, FIRST_MODIFIER, QUICK_OK = (29, 85), (81, 108), (195, 144)
 CTRL_ENTRY = (46 + 35, 116 + 2 + 5 + 9)
 
-WINAMP_KEY = r'HKEY_LOCAL_MACHINE\SOFTWARE\Classes\Winamp.File\shell\open\command'
+# A player's key as its installer writes it, the registry view it writes in, and its media menu entry.
+PLAYERS = {
+    'Winamp': (r'HKEY_LOCAL_MACHINE\SOFTWARE\Classes\Winamp.File\shell\open\command', '/reg:64', 3),
+    # A 32-bit installer's key, which a 64-bit program sees only by asking for the 32-bit view.
+    'RealPlayer': (r'HKEY_LOCAL_MACHINE\SOFTWARE\Clients\Media\RealOne Player\shell\open\command', '/reg:32', 2),
+}
 
 
 def text_value(text):
@@ -142,17 +153,20 @@ class Profiles(DesktopTestCase):
         self.shot('main-window-after-panel')
 
     def test_an_installed_player_can_be_chosen_in_the_panel(self):
-        self.desktop.quiet(['reg', 'add', WINAMP_KEY, '/ve', '/d', r'C:\Winamp\winamp.exe', '/f'])
-        self.desktop.start_program()
-        panel = self.desktop.click_and_wait_for_window(*REFERENCE, 'the settings panel')
-        time.sleep(0.5)
-        self.desktop.click(*MEDIA_BUTTON, settle=0.6)
-        self.shot('panel-media-menu')
-        self.desktop.click(*WINAMP, settle=0.3)
-        self.desktop.click_and_wait_for_close(*PANEL_OK, panel, 'the panel to slide in')
-        self.apply()
-        self.assertEqual(self.desktop.wait_for_value('', 'MediaOption'), b'\x03')
-        self.desktop.quiet(['reg', 'delete', WINAMP_KEY, '/f'])
+        for player, (key, view, entry) in PLAYERS.items():
+            with self.subTest(player):
+                self.setUp()
+                self.desktop.quiet(['reg', 'add', key, '/ve', '/d', r'C:\Players\player.exe', view, '/f'])
+                self.desktop.start_program()
+                panel = self.desktop.click_and_wait_for_window(*REFERENCE, 'the settings panel')
+                time.sleep(0.5)
+                self.desktop.click(*MEDIA_BUTTON, settle=0.6)
+                self.shot('panel-media-menu-' + player)
+                self.desktop.click(*media_entry(entry), settle=0.3)
+                self.desktop.click_and_wait_for_close(*PANEL_OK, panel, 'the panel to slide in')
+                self.apply()
+                self.assertEqual(self.desktop.wait_for_value('', 'MediaOption'), bytes([entry]))
+                self.desktop.quiet(['reg', 'delete', key, view, '/f'])
 
 
 if __name__ == '__main__':

@@ -296,6 +296,11 @@ TEST_F(MacroSetDlgTest, EachChoiceMenuOpensBelowItsButtonAndItsChoiceIsStored) {
   EXPECT_TRUE(fwtest::PumpUntil([&] { return editor.OpenMenu() == D::kNoMenu && !editor.MenuWindow(); }));
   Click(D::kDelayMode);
   EXPECT_EQ(fwtest::ThreadWindowCount(), windows + 1);
+  editor.SendMessage(WM_ACTIVATEAPP, TRUE, 0);
+  EXPECT_EQ(editor.OpenMenu(), D::kDelayMenu);
+  editor.SendMessage(WM_ACTIVATEAPP, FALSE, 0);  // another program comes to the front: no menu floats over it
+  EXPECT_TRUE(fwtest::PumpUntil([&] { return editor.OpenMenu() == D::kNoMenu && !editor.MenuWindow(); }));
+  Click(D::kDelayMode);
   Click(D::kCancel);
   EXPECT_EQ(editor.OpenMenu(), D::kNoMenu);
   EXPECT_EQ(fwtest::ThreadWindowCount(), windows) << "no menu window is left behind";

@@ -53,6 +53,8 @@ class KeyWindow {
   }
   std::vector<Seen> HookEvents() const { return Of(wm::kKeyEvent); }
   void Clear() { m_seen.clear(); }
+  // What the window answers to a hook event: whether it took the key.
+  bool takesKeys = true;
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
@@ -62,6 +64,7 @@ class KeyWindow {
     auto* self = reinterpret_cast<KeyWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (self && (message == wm::kKeyEvent || message == WM_KEYDOWN || message == WM_KEYUP))
       self->m_seen.push_back({message, w, l});
+    if (self && message == wm::kKeyEvent) return self->takesKeys ? 1 : 0;
     if (message == WM_NCDESTROY) ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     return ::DefWindowProcW(hwnd, message, w, l);
   }
@@ -71,7 +74,7 @@ class KeyWindow {
 };
 
 // Presses and releases `vk`; returns once the release has passed the hook and reached the system, as seen by
-// `witness` (its hook event or its WM_KEYUP), or after a while. The hook posts before the key is queued,
+// `witness` (its hook event or its WM_KEYUP), or after a while. The hook reports before the key is queued,
 // so by then every event of this key that was going to arrive has arrived.
 void Type(WORD vk, const KeyWindow& witness) {
   fwtest::PressKey(vk);
@@ -197,19 +200,22 @@ TEST_F(HookLibraryTest, DestroyedTargetGetsNothingAndKeysReachTheSystem) {
   EXPECT_EQ(other.HookEvents().size(), 2u);
 }
 
-// While capturing into the foreground window, keys go to it as hook events only; in every other case the
-// system gets them too.
+// While capturing into the foreground window that takes the keys, they go to it as hook events only; in
+// every other case the system gets them too.
 TEST_F(HookLibraryTest, KeepsKeysFromTheSystemOnlyWhileCapturingIntoTheForegroundWindow) {
   struct Case {
     const char* name;
     int status;
     bool targetInFront;
+    bool targetTakes;
     bool kept;
   };
-  for (const Case c : {Case{"capturing in front", 1, true, true}, Case{"status 0", 0, true, false},
-                       Case{"target behind", 1, false, false}}) {
+  for (const Case c : {Case{"capturing in front", 1, true, true, true}, Case{"status 0", 0, true, true, false},
+                       Case{"target behind", 1, false, true, false},
+                       Case{"in front, not taking keys", 1, true, false, false}}) {
     const editors::HookLibrary hook;
     KeyWindow target, other;
+    target.takesKeys = c.targetTakes;
     (c.targetInFront ? target : other).Focus();
     const KeyWindow& focused = c.targetInFront ? target : other;
     hook.Install(target.hwnd());

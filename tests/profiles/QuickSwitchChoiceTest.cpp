@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <vector>
 
 namespace profiles {
@@ -18,7 +19,7 @@ store::StoreHeader Header(std::uint32_t custom, SwitchCode code) {
   return header;
 }
 
-TEST(QuickSwitchChoice, OpensFromTheHeaderWithUnknownModifiersReadAsNone) {
+TEST(QuickSwitchChoice, OpensFromTheHeaderAndOkWritesBackWhatTheUserDidNotChange) {
   struct Case {
     std::uint32_t custom;
     SwitchCode stored;
@@ -29,14 +30,24 @@ TEST(QuickSwitchChoice, OpensFromTheHeaderWithUnknownModifiersReadAsNone) {
       {0, {1, 2, 0x41}, false, {0, 0, 0}},      // the default choice holds no combination
       {1, {1, 2, 0x41}, true, {1, 2, 0x41}},
       {7, {3, 0, 0x70}, true, {3, 0, 0x70}},    // any non-zero flag is custom
-      {1, {4, 0xFF, 0x7A}, true, {0, 0, 0x7A}}, // modifiers written by someone else
+      {1, {4, 0xFF, 0x7A}, true, {4, 0xFF, 0x7A}},  // modifiers written by someone else are kept
       {1, {1, 1, 0x41}, true, {1, 1, 0x41}},    // equal modifiers stay until the first changes
   };
   for (const Case& c : cases) {
     const auto choice = QuickSwitchChoice::FromHeader(Header(c.custom, c.stored));
     EXPECT_EQ(choice.IsCustom(), c.expectCustom) << c.custom;
     EXPECT_EQ(choice.Code(), c.expected) << c.custom;
+    store::StoreHeader written = Header(0xEE, {0xEE, 0xEE, 0xEE});
+    choice.StoreInto(written);
+    const store::StoreHeader expected = Header(c.custom, c.expectCustom ? c.stored : SwitchCode{});
+    EXPECT_EQ(written.bCustomSwitch, expected.bCustomSwitch) << c.custom;
+    EXPECT_EQ(0, std::memcmp(written.SwitchCode, expected.SwitchCode, 3)) << c.custom;
   }
+  // A modifier the user chooses replaces the one not understood; the second menu offers every modifier.
+  auto choice = QuickSwitchChoice::FromHeader(Header(1, {9, 0, 0x41}));
+  EXPECT_EQ(choice.SecondMenuModifiers(), (Modifiers{0, 1, 2, 3}));
+  ASSERT_TRUE(choice.ChooseFirst(1));
+  EXPECT_EQ(choice.Code(), (SwitchCode{2, 0, 0x41}));
 }
 
 TEST(QuickSwitchChoice, TheSecondMenuLeavesOutTheFirstModifier) {

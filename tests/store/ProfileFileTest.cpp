@@ -7,6 +7,12 @@
 #include <iterator>
 #include <vector>
 
+#if !defined(_WIN32)
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
+
 namespace store {
 namespace {
 
@@ -123,6 +129,44 @@ TEST_F(ProfileFile, FilesThatCannotBeOpenedOrCreatedAreReported) {
   EXPECT_EQ(ReadProfileFile(dir / "missing.prof", target).status, ProfileFileStatus::CannotOpen);
   EXPECT_EQ(WriteProfileFile(dir / "no-such-folder" / "x.prof", target).status, ProfileFileStatus::CannotCreate);
   EXPECT_EQ(ReadProfileFile(dir, target).status == ProfileFileStatus::Ok, false);  // a folder is not a file
+}
+
+// An export over an existing backup that fails, wherever it fails, leaves that backup byte for byte and no
+// other file in its folder; one that succeeds replaces it whole.
+TEST_F(ProfileFile, AFailedExportLeavesTheExistingFileIntact) {
+  ProfileRecord& old = store->profiles[1];
+  ProfileRecord& fresh = store->profiles[2];
+  WriteSingleKey(old.keys[0][5], 0x41);
+  WriteSingleKey(fresh.keys[2][80], 0x42);
+  const fs::path path = dir / "backup.prof";
+  ASSERT_TRUE(WriteProfileFile(path, old).ok());
+  const auto only = [&] { return std::distance(fs::directory_iterator(dir), fs::directory_iterator()) == 1; };
+
+  // The target is a folder: the new file is written, but cannot take its place.
+  EXPECT_EQ(WriteProfileFile(dir, fresh).status, ProfileFileStatus::CannotWrite);
+  EXPECT_TRUE(fs::is_directory(dir));
+
+#if !defined(_WIN32)
+  // Writes that stop part-way, as on a full disk: the system refuses every byte past the limit.
+  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  for (const rlim_t limit : {rlim_t{0}, rlim_t{4096}, rlim_t{kProfileSize - 1}}) {
+    rlimit small = saved;
+    small.rlim_cur = limit;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto result = WriteProfileFile(path, fresh);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_EQ(result.status, ProfileFileStatus::CannotWrite) << limit;
+    EXPECT_EQ(Contents(path), BytesOf(old)) << limit;
+    EXPECT_TRUE(only()) << limit << ": a part-written file was left behind";
+  }
+  std::signal(SIGXFSZ, previous);
+#endif
+
+  ASSERT_TRUE(WriteProfileFile(path, fresh).ok());
+  EXPECT_EQ(Contents(path), BytesOf(fresh));
+  EXPECT_TRUE(only());
 }
 
 }  // namespace

@@ -44,8 +44,9 @@ class CountingRegistry final : public platform::Registry {
     auto inner = real.OpenOrCreate(root, path);
     return inner ? std::make_unique<Key>(std::move(inner), writes) : nullptr;
   }
-  std::unique_ptr<platform::RegistryKey> OpenForReading(platform::RegistryRoot root, std::u16string_view path) override {
-    return real.OpenForReading(root, path);
+  std::unique_ptr<platform::RegistryKey> OpenForReading(platform::RegistryRoot root, std::u16string_view path,
+                                                        platform::RegistryView view) override {
+    return real.OpenForReading(root, path, view);
   }
 
   platform::Win32Registry real;
