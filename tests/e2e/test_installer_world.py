@@ -114,18 +114,20 @@ class WorldInstaller(unittest.TestCase):
         desktop.spawn([os.path.join(self.installed, 'OsselSetting.exe')], cwd=self.installed)
         desktop.wait_for_window()
         subprocess.run(['xdotool', 'mousemove', '1270', '1010'], check=True)
-        time.sleep(1.0)  # let the first paint finish
         shots = os.path.join(os.path.dirname(DIST), 'e2e-screenshots')
         os.makedirs(shots, exist_ok=True)
-        shot = Image.open(desktop.screenshot(os.path.join(shots, 'installed-109-keys.png'))).convert('RGB')
-        shown = shot.crop(KEYBOARD_WELL)
 
-        def difference(folder):
+        def difference(shown, folder):
             picture = Image.open(os.path.join(DIST, 'Skins', folder, 'main_layer1_normal.png')).convert('RGB')
             return sum(ImageStat.Stat(ImageChops.difference(shown, picture.crop(KEYBOARD_WELL))).mean)
 
-        self.assertLess(difference('109'), 1.0)
-        self.assertGreater(difference('104'), 3.0)
+        def painted_109_keys():
+            shot = desktop.screenshot(os.path.join(shots, 'installed-109-keys.png'))
+            shown = Image.open(shot).convert('RGB').crop(KEYBOARD_WELL)
+            return shown if difference(shown, '109') < 1.0 else None
+
+        shown = desktop.wait_until(painted_109_keys, 'the 109-key keyboard on the screen', timeout=30)
+        self.assertGreater(difference(shown, '104'), 3.0)
         desktop.quiet(['taskkill', '/f', '/im', 'OsselSetting.exe'])
         desktop.wait_until(lambda: not desktop.windows(), 'the installed program to stop')
 

@@ -33,8 +33,8 @@ class ChosenFiles : public ::testing::Test {
       {"Skins/109/main_layer1_normal.png", "109"}, {"Skins/109/layer1_enter_normal.bmp", "109 enter"},
       {"lang/de/Strings.xml", "Deutsch"}, {"Strings.xml", "English"},
   };
-  fs::path folder = fs::temp_directory_path() / ("trelm-chosen-files-" +
-                                                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+  fs::path folder = fs::temp_directory_path() / (std::string("trelm-chosen-files-") +
+                                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
 TEST_F(ChosenFiles, TheChosenPicturesAndTextsLieWhereTheProgramReadsThem) {

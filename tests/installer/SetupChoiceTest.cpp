@@ -16,7 +16,8 @@ TEST(SetupChoice, KeyboardLayoutsGiveTheKeyboardsSoldWithThem) {
       {0x00000411, 2}, {0xE0010411, 2},  // Japanese, and the Japanese input method
       {0, 0},
   };
-  for (const auto& [layout, variant] : cases) EXPECT_EQ(VariantForKeyboardLayout(layout), variant) << std::hex << layout;
+  for (const auto& [layout, variant] : cases)
+    EXPECT_EQ(VariantForKeyboardLayout(layout), variant) << std::hex << layout;
 }
 
 TEST(SetupChoice, DisplayLanguagesGiveTheirTranslationOrEnglish) {
@@ -66,10 +67,12 @@ TEST(SetupChoice, GivenPropertiesWinTheUsersChoicesStayAndOnlyWhatIsMissingIsDet
 
 TEST(SetupChoice, PropertiesOutsideTheirValuesAreRefusedInWords) {
   const std::pair<SetupRequest, const char*> cases[] = {
-      {{"3", "", {}, "", 0, 0, {"en"}}, "KEYBOARD_LAYOUT must be 0 (104 keys), 1 (105 keys) or 2 (109 keys), not \"3\""},
+      {{"3", "", {}, "", 0, 0, {"en"}},
+       "KEYBOARD_LAYOUT must be 0 (104 keys), 1 (105 keys) or 2 (109 keys), not \"3\""},
       {{"12", "", {}, "", 0, 0, {"en"}}, "not \"12\""},
       {{"x", "", {}, "", 0, 0, {"en"}}, "not \"x\""},
-      {{"", "ja", {}, "", 0, 0, {"de", "en"}}, "UI_LANGUAGE must be one of the package's languages (de, en), not \"ja\""},
+      {{"", "ja", {}, "", 0, 0, {"de", "en"}},
+       "UI_LANGUAGE must be one of the package's languages (de, en), not \"ja\""},
       {{"", "../en", {}, "", 0, 0, {"en"}}, "not \"../en\""},
   };
   for (const auto& [request, words] : cases) {

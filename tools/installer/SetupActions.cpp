@@ -11,7 +11,6 @@
 #include <string>
 
 #include "platform/win32/Handles.h"
-#include "platform/win32/Text.h"
 #include "platform/win32/Win32Registry.h"
 #include "store/RegistryPersistence.h"
 #include "tools/installer/ChosenFiles.h"
@@ -181,7 +180,8 @@ extern "C" __declspec(dllexport) UINT __stdcall WriteKeyboardLayout(MSIHANDLE in
     const std::wstring data = Property(install, L"CustomActionData");
     wchar_t* end = nullptr;
     const unsigned long value = std::wcstoul(data.c_str(), &end, 10);
-    if (data.empty() || *end != L'\0' || value > 2) return Fail(install, "WriteKeyboardLayout: not a layout: " + Utf8(data));
+    if (data.empty() || *end != L'\0' || value > 2)
+      return Fail(install, "WriteKeyboardLayout: not a layout: " + Utf8(data));
     platform::Win32Registry registry;
     if (!store::WriteLanguage(registry, static_cast<std::uint32_t>(value)))
       return Fail(install, "cannot write Language under HKEY_CURRENT_USER\\Software\\Dadezorevuru\\Setting");

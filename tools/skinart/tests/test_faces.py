@@ -35,8 +35,8 @@ class Faces(unittest.TestCase):
                     self.assertIsNone(difference_outside(first, support.image(win.file_name(face)), boxes))
 
     def test_the_keyboard_pictures_change_only_under_keys_and_buttons(self):
-        # and every key is pressed at its own rectangle: each variant's key buttons, cut at its rectangles,
-        # lie over the keys its pictures draw
+        # Every key also shows its pressed look at its own rectangle: each variant's key buttons, cut at its
+        # rectangles, lie over the keys its pictures draw.
         layouts = keyboard.read_layout(support.LAYOUT)
         for variant, layout in sorted(layouts.items()):
             folder = keyboard.variant_folder(layouts, variant)

@@ -65,7 +65,7 @@ class NamesAndFormats(unittest.TestCase):
         self.assertEqual(set(), expected_names() - present, "missing")
         self.assertEqual(set(), present - expected_names(), "not asked for")
 
-    def test_each_variant_has_its_own_keyboard_pictures_and_the_first_lies_on_top(self):
+    def test_each_variant_has_its_own_keyboard_pictures_and_the_104_key_ones_lie_on_top(self):
         folders = {n for n in os.listdir(support.skin()) if os.path.isdir(support.path(n))}
         self.assertEqual({"104", "105", "109"}, folders)
         for folder in sorted(folders):
