@@ -23,10 +23,6 @@ KEYBOARD_WELL = (76, 203, 1050, 489)  # where the main window draws the keyboard
 GERMAN = {'LANG': 'de_DE.UTF-8', 'LC_ALL': 'de_DE.UTF-8'}
 
 
-def keyboard_pictures(folder):
-    return sorted(os.listdir(folder))
-
-
 def make_package(workdir, version):
     package = os.path.join(workdir, 'OsselSetting-%s-x64.msi' % version)
     subprocess.run([os.path.join(ROOT, 'scripts', 'make-msi'), DIST, '--arch', 'x64', '--version', version,
@@ -89,7 +85,7 @@ class WorldInstaller(unittest.TestCase):
         self.assertTrue(filecmp.cmp(os.path.join(self.installed, 'Strings.xml'),
                                     os.path.join(DIST, 'lang', language, 'Strings.xml'), shallow=False), language)
         chosen = os.path.join(DIST, 'Skins', ('104', '105', '109')[layout])
-        names = keyboard_pictures(chosen)
+        names = sorted(os.listdir(chosen))
         self.assertEqual(len(names), 24)
         _, mismatch, errors = filecmp.cmpfiles(chosen, os.path.join(self.installed, 'Skins'), names, shallow=False)
         self.assertEqual(mismatch + errors, [])
