@@ -75,14 +75,15 @@ dist: ship-win64 ship-win32 ship-native
 	cmake --install $(B)/ship-win32 --prefix $(CURDIR)/dist/win32 --strip >/dev/null
 	cmake --install $(B)/ship-native --prefix $(CURDIR)/dist/native --component profile_tool --strip >/dev/null
 	scripts/make-msi dist/win64 --arch x64 --version $(ship_version) --wxs $(B)/ship-win64/OsselSetting.wxs \
-	  --out dist/OsselSetting-$(ship_version)-x64.msi
+	  --actions $(B)/ship-win64/tools/installer/TrelmSetup.dll --out dist/OsselSetting-$(ship_version)-x64.msi
 	scripts/make-msi dist/win32 --arch x86 --version $(ship_version) --wxs $(B)/ship-win32/OsselSetting.wxs \
-	  --out dist/OsselSetting-$(ship_version)-x86.msi
+	  --actions $(B)/ship-win32/tools/installer/TrelmSetup.dll --out dist/OsselSetting-$(ship_version)-x86.msi
 	@echo "installed program in dist/win64 and dist/win32, installers in dist/, the profile tool in dist/native"
 
-# LANGUAGE=de runs with the German texts (a folder of lang/ in the installed program).
+# LANGUAGE=de runs with the German texts (a folder of lang/ in the installed program); LAYOUT=0, 1 or 2 with
+# the keyboard of 104, 105 or 109 keys (the header value Language, kept in the run's Wine prefix).
 run: dist
-	scripts/run-program dist/win64 $(if $(LANGUAGE),--language $(LANGUAGE))
+	scripts/run-program dist/win64 $(if $(LANGUAGE),--language $(LANGUAGE)) $(if $(LAYOUT),--layout $(LAYOUT))
 
 bench: bootstrap win64
 	$(call configure,bench,$(BENCH_FLAGS))

@@ -144,4 +144,21 @@ SaveReport SaveSettings(const SettingsStore& store, platform::Registry& registry
   return report;
 }
 
+std::optional<std::uint32_t> ReadLanguage(platform::Registry& registry) {
+  auto header = registry.OpenForReading(RegistryRoot::CurrentUser, kSettingsKeyPath);
+  std::array<std::uint8_t, kLanguage.bytes> bytes{};
+  const platform::RegistryRead read = header ? header->Read(kLanguage.name, bytes) : platform::RegistryRead{};
+  if (!read.copied || read.size == 0) return std::nullopt;
+  std::uint32_t value = 0;
+  for (std::size_t i = 0; i < bytes.size(); ++i) value |= std::uint32_t{bytes[i]} << (8 * i);
+  return value;
+}
+
+bool WriteLanguage(platform::Registry& registry, std::uint32_t value) {
+  std::array<std::uint8_t, kLanguage.bytes> bytes{};
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
+  auto header = registry.OpenOrCreate(RegistryRoot::CurrentUser, kSettingsKeyPath);
+  return header && header->WriteBinary(kLanguage.name, bytes);
+}
+
 }  // namespace store

@@ -3,6 +3,8 @@
 // record, under "Software\Dadezorevuru\Setting" and its "Profile0".."Profile9" subkeys.
 // The companion program reads the same values, so names, sizes and order are fixed.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/Registry.h"
@@ -34,5 +36,11 @@ struct SaveReport {
 // write succeeded: whatever did reach the registry is what it should read.
 SaveReport SaveSettings(const SettingsStore& store, platform::Registry& registry,
                         platform::WindowMessenger& messenger);
+
+// Language as LoadSettings takes it: none when the user has no value the program reads (missing, empty,
+// or longer than its 4 bytes). Creates nothing.
+std::optional<std::uint32_t> ReadLanguage(platform::Registry& registry);
+// Language is the installer's to write, never the program's: 4 bytes, little-endian.
+bool WriteLanguage(platform::Registry& registry, std::uint32_t value);
 
 }  // namespace store

@@ -48,7 +48,8 @@ def parse_reg_export(text):
 class WineDesktop:
     """One Wine prefix for a test class, on the X display the test runs under."""
 
-    def __init__(self, dist, companion=None):
+    def __init__(self, dist, companion=None, environment=None):
+        """`environment`: variables for Wine over the test's own (another DISPLAY, LANG)."""
         if not os.environ.get('DISPLAY'):
             raise RuntimeError('the end-to-end tests need an X display (scripts/wine-session provides one)')
         self.dist = os.path.abspath(dist)
@@ -56,7 +57,7 @@ class WineDesktop:
         self.title = main_window_title(self.dist)
         self.workdir = tempfile.mkdtemp(prefix='trelm-e2e-')
         self.env = dict(os.environ, WINEPREFIX=os.path.join(self.workdir, 'prefix'), WINEARCH='win64',
-                        WINEDEBUG='-all', WINEDLLOVERRIDES='mscoree,mshtml=')
+                        WINEDEBUG='-all', WINEDLLOVERRIDES='mscoree,mshtml=', **(environment or {}))
         self.processes = []
         self._quiet([WINESERVER, '-p'])
         self._quiet([WINE, 'wineboot', '-i'])

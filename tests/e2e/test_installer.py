@@ -2,7 +2,7 @@
 installed under Wine with msiexec, the program started from its Start menu shortcut, then uninstalled,
 leaving nothing of the program behind.
 
-    test_installer.py DIST_DIR VERSION [unittest options]"""
+    test_installer.py DIST_DIR VERSION TRELMSETUP_DLL [unittest options]"""
 import filecmp
 import glob
 import os
@@ -15,7 +15,7 @@ sys.path.insert(0, os.path.dirname(__file__))
 from harness import WineDesktop, windows_path  # noqa: E402
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), '..', '..'))
-DIST = VERSION = None
+DIST = VERSION = ACTIONS = None
 SHORTCUT = 'TrelmVantoria Keyboard Settings.lnk'
 
 
@@ -30,7 +30,7 @@ class Installer(unittest.TestCase):
         cls.desktop = WineDesktop(DIST)
         cls.package = os.path.join(cls.desktop.workdir, 'OsselSetting-%s-x64.msi' % VERSION)
         subprocess.run([os.path.join(ROOT, 'scripts', 'make-msi'), DIST, '--arch', 'x64', '--version', VERSION,
-                        '--out', cls.package], check=True)
+                        '--actions', ACTIONS, '--out', cls.package], check=True)
         cls.drive = os.path.join(cls.desktop.env['WINEPREFIX'], 'drive_c')
         cls.installed = os.path.join(cls.drive, 'Program Files', 'TrelmVantoria')
 
@@ -75,5 +75,5 @@ class Installer(unittest.TestCase):
 
 
 if __name__ == '__main__':
-    DIST, VERSION = os.path.abspath(sys.argv[1]), sys.argv[2]
-    unittest.main(argv=[sys.argv[0]] + sys.argv[3:], verbosity=2)
+    DIST, VERSION, ACTIONS = os.path.abspath(sys.argv[1]), sys.argv[2], os.path.abspath(sys.argv[3])
+    unittest.main(argv=[sys.argv[0]] + sys.argv[4:], verbosity=2)

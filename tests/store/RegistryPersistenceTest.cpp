@@ -137,6 +137,29 @@ TEST_F(RegistryPersistence, LanguageIsReadWholeAndSurvivesSaves) {
   EXPECT_EQ(*registry.Get(kHeader, u"Language"), (Bytes{2, 0, 0, 0}));
 }
 
+// The installer keeps a Language the program would read, and reads it as the program does.
+TEST_F(RegistryPersistence, TheInstallersLanguageReadMatchesTheProgramsLoad) {
+  const struct {
+    std::optional<Bytes> stored;
+    std::optional<std::uint32_t> read;
+  } cases[] = {
+      {std::nullopt, std::nullopt}, {Bytes{}, std::nullopt},           {Bytes{2, 0, 0, 0}, 2u},
+      {Bytes{1}, 1u},               {Bytes{7, 1, 0, 0}, 0x107u},       {Bytes{2, 0, 0, 0, 0}, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    MemoryRegistry fresh;
+    if (c.stored) fresh.Set(kHeader, u"Language", *c.stored);
+    EXPECT_EQ(ReadLanguage(fresh), c.read);
+    EXPECT_EQ(fresh.HasKey(kHeader), c.stored.has_value()) << "reading creates nothing";
+    if (c.read) {
+      LoadSettings(*store, fresh);
+      EXPECT_EQ(store->header.Language, *c.read);
+    }
+  }
+  ASSERT_TRUE(WriteLanguage(registry, 2));
+  EXPECT_EQ(*registry.Get(kHeader, u"Language"), (Bytes{2, 0, 0, 0}));
+}
+
 TEST_F(RegistryPersistence, ShortValuesFillOnlyTheirBytesAndLongOnesNothing) {
   const auto path = ProfileKeyPath(2);
   registry.Set(path, u"Layer1Button005", Bytes{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,

@@ -55,7 +55,8 @@ def keyed(picture, inside):
 
 
 class SkinFolder:
-    """Collects the files of one run, then writes them and removes stale skin files it did not make."""
+    """Collects the files of one run, names relative to the skin folder ("a.png", "109/a.png"), then writes
+    them and removes stale skin files it did not make from every folder it writes into."""
 
     def __init__(self):
         self.files = {}
@@ -66,10 +67,12 @@ class SkinFolder:
         self.files[name] = data
 
     def write(self, folder):
-        os.makedirs(folder, exist_ok=True)
-        for name in os.listdir(folder):
-            if name.lower().endswith((".png", ".jpg", ".bmp")) and name not in self.files:
-                os.remove(os.path.join(folder, name))
+        for sub in sorted({os.path.dirname(name) for name in self.files} | {""}):
+            here = os.path.join(folder, sub)
+            os.makedirs(here, exist_ok=True)
+            for name in os.listdir(here):
+                if name.lower().endswith((".png", ".jpg", ".bmp")) and os.path.join(sub, name) not in self.files:
+                    os.remove(os.path.join(here, name))
         for name, data in sorted(self.files.items()):
             with open(os.path.join(folder, name), "wb") as f:
                 f.write(data)

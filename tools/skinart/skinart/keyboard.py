@@ -46,6 +46,12 @@ def read_layout(path=DEFAULT_LAYOUT):
     return layouts
 
 
+def variant_folder(layout, variant):
+    """The subfolder of "Skins" holding a variant's keyboard pictures, named by the keys it shows (the Enter
+    key included): "104", "105", "109". The installer copies the chosen one's files up into "Skins"."""
+    return str(len(layout[variant]["keys"]) + 1)
+
+
 # Legends, row by row as the slots count them. A legend is a text, a pair (shifted, plain) drawn one
 # above the other, or a symbol name starting with "@". None is a key without legend (the space bar).
 _DIGITS = [("!", "1"), ("@", "2"), ("#", "3"), ("$", "4"), ("%", "5"), ("^", "6"), ("&", "7"), ("*", "8"),

@@ -1,5 +1,6 @@
-"""The main window: its chrome, the keyboard picture of each layer in its four looks, its two shapes and
-the Enter key's region-button bitmaps, cut from the very same pictures so they match to the pixel."""
+"""The main window: its chrome, its two shapes, and for each keyboard layout variant the keyboard picture of
+each layer in its four looks with the Enter key's region-button bitmaps, cut from the very same pictures so
+they match to the pixel."""
 
 import dataclasses
 
@@ -125,11 +126,24 @@ def enter_geometry(variant, layout):
     return polygon, box, inside, centre
 
 
-def build(folder, variant, layout):
+def build(folder, layout, variants, shown):
+    """The window's shapes, and the keyboard pictures of each variant in its own subfolder (named by its
+    key count), those of `shown` also at the top, where the program looks for them."""
     inside1, inside2 = shapes()
     folder.add("main_mask1.bmp", files.mask_bmp(inside1))
     folder.add("main_mask2.bmp", files.mask_bmp(inside2))
     base = chrome()
+    for variant in variants:
+        pictures = keyboard_pictures(base, variant, layout)
+        for name, data in pictures.items():
+            folder.add(f"{keyboard.variant_folder(layout, variant)}/{name}", data)
+            if variant == shown:
+                folder.add(name, data)
+
+
+def keyboard_pictures(base, variant, layout):
+    """{name: file} of the keyboard picture of every layer in every look, and the Enter key's files."""
+    pictures = {}
     polygon, box, enter_inside, centre = enter_geometry(variant, layout)
     enter_binary = enter_inside.point(lambda v: 255 if v >= 128 else 0)
     # The buttons take their faces from the first layer's pictures only; in the selected picture they
@@ -144,6 +158,6 @@ def build(folder, variant, layout):
             picture = with_controls(picture, keys, face)
             enter = _enter_look(background, polygon, box, centre, face, layer)
             picture.paste(enter, box[:2], enter_binary)
-            folder.add(f"main_layer{layer + 1}_{face}.png", files.png(picture))
-            folder.add(f"layer{layer + 1}_enter_{face}.bmp",
-                       files.bmp24(files.keyed(picture.crop(box), enter_inside)))
+            pictures[f"main_layer{layer + 1}_{face}.png"] = files.png(picture)
+            pictures[f"layer{layer + 1}_enter_{face}.bmp"] = files.bmp24(files.keyed(picture.crop(box), enter_inside))
+    return pictures

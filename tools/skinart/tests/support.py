@@ -36,6 +36,11 @@ def path(name):
     return os.path.join(skin(), name)
 
 
+def read(name):
+    with open(path(name), "rb") as f:
+        return f.read()
+
+
 def image(name):
     with Image.open(path(name)) as img:
         img.load()

@@ -35,16 +35,23 @@ class Faces(unittest.TestCase):
                     self.assertIsNone(difference_outside(first, support.image(win.file_name(face)), boxes))
 
     def test_the_keyboard_pictures_change_only_under_keys_and_buttons(self):
-        layout = keyboard.read_layout(support.LAYOUT)[0]
-        corner = layout["enter"]
-        boxes = [c.rect for c in windows.MAIN_CONTROLS] + list(layout["keys"].values())
-        boxes.append((corner[0], corner[1], 714, 395))
-        for layer in (1, 2, 3):
-            rest = support.image(f"main_layer{layer}_normal.png")
-            for face in ("over", "down", "selected"):
-                with self.subTest(layer=layer, face=face):
-                    other = support.image(f"main_layer{layer}_{face}.png")
-                    self.assertIsNone(difference_outside(rest, other, boxes))
+        # Every key also shows its pressed look at its own rectangle: each variant's key buttons, cut at its
+        # rectangles, lie over the keys its pictures draw.
+        layouts = keyboard.read_layout(support.LAYOUT)
+        for variant, layout in sorted(layouts.items()):
+            folder = keyboard.variant_folder(layouts, variant)
+            corner = layout["enter"]
+            boxes = [c.rect for c in windows.MAIN_CONTROLS] + list(layout["keys"].values())
+            boxes.append((corner[0], corner[1], 714, 395))
+            for layer in (1, 2, 3):
+                rest = support.image(f"{folder}/main_layer{layer}_normal.png")
+                for face in ("over", "down", "selected"):
+                    with self.subTest(variant=variant, layer=layer, face=face):
+                        other = support.image(f"{folder}/main_layer{layer}_{face}.png")
+                        self.assertIsNone(difference_outside(rest, other, boxes))
+                        if face == "down":
+                            for slot, rect in layout["keys"].items():
+                                self.assertGreater(mean_difference(rest, other, rect), 4, f"slot {slot}")
 
     def test_compressed_pictures_hardly_change_outside_their_controls(self):
         for win in windows.DIALOGS:

@@ -17,6 +17,12 @@ REGION_SETS = ["mouse left", "mouse right", "mouse middle", "mouse up", "mouse d
                "macro mouse right", "macro mouse middle"]
 
 
+def keyboard_pictures():
+    """The names of the keyboard pictures, which depend on the layout variant."""
+    return {name for layer in (1, 2, 3) for face in ("normal", "over", "down", "selected")
+            for name in (f"main_layer{layer}_{face}.png", f"layer{layer}_enter_{face}.bmp")}
+
+
 def expected_names():
     """The names the windows ask for, spelled out here on purpose rather than taken from the generator."""
     names = {"about_n.png", "about_o.png", "about_d.png", "main_mask1.bmp", "main_mask2.bmp", "logo_L.png",
@@ -29,10 +35,7 @@ def expected_names():
         names |= {f"{s}_normal.png", f"{s}_over.png", f"{s}_down.png", f"{s}_mask.bmp"}
     for s in REGION_SETS:
         names |= {f"{s}_n.bmp", f"{s}_o.bmp", f"{s}_d.bmp"}
-    for layer in (1, 2, 3):
-        for face in ("normal", "over", "down", "selected"):
-            names |= {f"main_layer{layer}_{face}.png", f"layer{layer}_enter_{face}.bmp"}
-    return names
+    return names | keyboard_pictures()
 
 
 def png_chunks(data):
@@ -57,9 +60,24 @@ def jpeg_markers(data):
 
 class NamesAndFormats(unittest.TestCase):
     def test_exactly_the_named_files_exist(self):
-        present = set(os.listdir(support.skin()))
+        top = support.skin()
+        present = {n for n in os.listdir(top) if os.path.isfile(os.path.join(top, n))}
         self.assertEqual(set(), expected_names() - present, "missing")
         self.assertEqual(set(), present - expected_names(), "not asked for")
+
+    def test_each_variant_has_its_own_keyboard_pictures_and_the_104_key_ones_lie_on_top(self):
+        folders = {n for n in os.listdir(support.skin()) if os.path.isdir(support.path(n))}
+        self.assertEqual({"104", "105", "109"}, folders)
+        for folder in sorted(folders):
+            with self.subTest(folder=folder):
+                self.assertEqual(keyboard_pictures(), set(os.listdir(support.path(folder))))
+        for name in sorted(keyboard_pictures()):
+            with self.subTest(name=name):
+                top, ansi, iso, jis = (support.read(n) for n in (name, "104/" + name, "105/" + name, "109/" + name))
+                self.assertEqual(top, ansi)
+                self.assertNotEqual(ansi, jis)
+                if name.startswith("main_"):  # the Enter keys of 104 and 105 keys look alike
+                    self.assertNotEqual(ansi, iso)
 
     def test_each_file_is_in_the_format_its_name_says(self):
         for name in sorted(expected_names()):
