@@ -144,12 +144,6 @@ class Run {
  private:
   static std::string SystemError() { return errno ? std::generic_category().message(errno) : "the stream failed"; }
 
-  static std::string Extension(const fs::path& path) {
-    auto extension = PathText(path.extension());
-    for (auto& c : extension) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return extension;
-  }
-
   void Worst(Outcome outcome) { m_exit = std::max(m_exit, static_cast<int>(outcome)); }
   void Warn(const std::string& text) { m_console.err << kTool << text << "\n"; }
   bool Error(const std::string& text, Outcome outcome) {

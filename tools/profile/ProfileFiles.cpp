@@ -12,12 +12,6 @@ namespace {
 
 constexpr std::size_t kLargestInput = 64u << 20;  // a full profile document is a few megabytes
 
-std::string Extension(const std::filesystem::path& path) {
-  auto extension = PathText(path.extension());
-  for (auto& c : extension) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return extension;
-}
-
 FileBytes ReadAll(std::istream& in) {
   FileBytes read;
   std::string bytes;
@@ -40,6 +34,12 @@ FileBytes ReadAll(std::istream& in) {
 std::string PathText(const std::filesystem::path& path) {
   const auto text = path.u8string();
   return std::string(text.begin(), text.end());
+}
+
+std::string Extension(const std::filesystem::path& path) {
+  auto extension = PathText(path.extension());
+  for (auto& c : extension) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return extension;
 }
 
 bool IsJsonPath(const std::filesystem::path& path) { return Extension(path) == ".json"; }

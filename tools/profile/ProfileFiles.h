@@ -25,6 +25,8 @@ struct LoadedProfile {
   bool fromJson = false;
 };
 
+// ".json", ".prof": the name's extension in lower case.
+std::string Extension(const std::filesystem::path& path);
 bool IsJsonPath(const std::filesystem::path& path);
 bool IsProfilePath(const std::filesystem::path& path);
 
