@@ -1,7 +1,8 @@
 """End-to-end: trelm-profile beside the installed program under Wine. A profile made through the program's
 dialogs and exported turns into JSON and back byte for byte; a key edited in the JSON imports and is stored;
 the whole settings are backed up, deleted from the registry, restored with the companion told, and the
-program shows them again.
+program shows them again. Windows names are written as Windows means them: NUL is the null device, an
+existing file is replaced whole, and the input is refused however its name is spelt.
 
     test_profile_tool.py DIST_DIR COMPANION_EXE [unittest options]"""
 import json
@@ -46,12 +47,12 @@ def read(path):
 
 
 class ProfileTool(DesktopTestCase):
-    def tool(self, *arguments):
+    def tool(self, *arguments, stdin=None):
         """Runs trelm-profile.exe to its end; its output goes to files, never to a pipe Wine could keep."""
         out, err = (os.path.join(self.desktop.workdir, name) for name in ('tool.out', 'tool.err'))
-        with open(out, 'wb') as stdout, open(err, 'wb') as stderr:
+        with open(out, 'wb') as stdout, open(err, 'wb') as stderr, open(stdin or os.devnull, 'rb') as given:
             code = subprocess.run([WINE, os.path.join(self.desktop.dist, 'trelm-profile.exe')] + list(arguments),
-                                  env=self.desktop.env, cwd=self.desktop.dist, stdin=subprocess.DEVNULL,
+                                  env=self.desktop.env, cwd=self.desktop.dist, stdin=given,
                                   stdout=stdout, stderr=stderr, timeout=120).returncode
         texts = []
         for name in (out, err):
@@ -188,6 +189,32 @@ class ProfileTool(DesktopTestCase):
         self.assertEqual(code, 1)
         self.assertIn('Profile7.json', message)
         self.assertEqual(self.desktop.registry(), {})
+
+    def test_windows_names_mean_what_windows_means(self):
+        source, folder, old, document, back = (self.path(n) for n in ('zero.prof', 'folder', 'old.json', 'zero.json',
+                                                                      'back.prof'))
+        with open(source, 'wb') as f:
+            f.write(bytes(PROFILE_SIZE))
+        os.makedirs(folder, exist_ok=True)
+        with open(old, 'w') as f:
+            f.write('old')
+        self.assertEqual(self.tool('to-json', windows_path(source), '-o', 'NUL'), (0, '', ''))
+        self.assertNotIn('NUL', os.listdir(self.desktop.dist))
+        code, _, message = self.tool('to-json', windows_path(source), '-o', windows_path(folder))
+        self.assertEqual((code, 'is a folder' in message), (2, True), message)
+        code, _, message = self.tool('to-json', windows_path(source), '-o', windows_path(source).upper(), '--force')
+        self.assertEqual((code, 'is the input' in message), (2, True), message)
+        self.assertEqual(os.path.getsize(source), PROFILE_SIZE)
+        self.assertEqual(self.tool('to-json', windows_path(source), '-o', windows_path(old)), (0, '', ''))
+        self.assertEqual(json.loads(read(old))['format'], 'TrelmVantoria profile')
+        code, out, _ = self.tool('to-json', '-', stdin=source)
+        self.assertEqual(code, 0)
+        with open(document, 'w', encoding='utf-8') as f:
+            f.write(out)
+        self.assertEqual(self.tool('from-json', '-', '-o', windows_path(back), stdin=document), (0, '', ''))
+        with open(back, 'rb') as f:
+            self.assertEqual(f.read(), bytes(PROFILE_SIZE))
+        self.assertFalse([n for n in os.listdir(self.desktop.workdir) if n.endswith('.part')])
 
 
 if __name__ == '__main__':

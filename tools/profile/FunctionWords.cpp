@@ -1,12 +1,12 @@
 #include "tools/profile/FunctionWords.h"
 
-#include <cstdio>
+#include <algorithm>
 
 #include "catalogue/FunctionCatalogue.h"
-#include "catalogue/KeyNames.h"
-#include "editors/MacroModel.h"
-#include "strings/StringTable.h"
-#include "tools/profile/SlotNames.h"
+#include "strings/XmlReader.h"
+#include "tools/profile/EnglishStrings.h"
+#include "tools/profile/KeyWords.h"
+#include "tools/profile/MacroLines.h"
 #include "tools/profile/Text.h"
 
 namespace profiletool {
@@ -49,21 +49,99 @@ std::string WordOr(std::span<const std::string_view> words, std::int64_t value) 
   return Number(value);
 }
 
-std::string Labels::Text(std::string_view textKey) const {
-  if (!m_file.empty()) {
-    const auto text = strings::LookUpString(m_file, catalogue::kMenuSection, textKey);
-    if (!text.empty()) return Readable(text);
+std::optional<Labels> Labels::Parse(strings::CXmlReader& reader) {
+  if (!reader.ParseDocument()) return std::nullopt;
+  Labels labels;
+  bool found = false;
+  // As the program's lookup: the first text of a key in any "MENU" section under the root counts.
+  reader.ResetCursor();
+  const std::u16string section(catalogue::kMenuSection.begin(), catalogue::kMenuSection.end());
+  while (reader.FindChild(section)) {
+    found = true;
+    if (reader.EnterChild()) {
+      while (reader.FindChild()) {
+        const std::string key = Readable(reader.ChildName());
+        const std::u16string text = reader.ChildText();
+        if (!text.empty()) labels.m_texts.emplace(key, Readable(text));
+      }
+    }
+    reader.LeaveChild();
   }
-  return std::string(textKey);
+  if (!found) return std::nullopt;
+  return labels;
+}
+
+const Labels& Labels::English() {
+  static const Labels english = [] {
+    strings::CXmlReader reader;
+    reader.LoadDocumentBytes(kEnglishStrings);
+    return Parse(reader).value_or(Labels());
+  }();
+  return english;
+}
+
+std::optional<Labels> Labels::Read(const std::filesystem::path& file, std::string* error) {
+  strings::CXmlReader reader;
+  if (!reader.LoadDocumentFile(file)) {
+    *error = "cannot be read: " + Readable(reader.ErrorText());
+    return std::nullopt;
+  }
+  auto labels = Parse(reader);
+  if (!labels) *error = reader.IsWellFormed() ? "is no language file: it has no MENU section"
+                                              : "is no language file: " + Readable(reader.ErrorText());
+  return labels;
+}
+
+std::string Labels::Text(std::string_view textKey) const {
+  const auto found = m_texts.find(textKey);
+  return found != m_texts.end() ? found->second : std::string(textKey);
+}
+
+namespace {
+
+// Letters and digits only, in lower case: "Play/Pause", "play pause" and "PLAYPAUSE" are one word.
+std::u16string FunctionFolded(std::string_view word) {
+  std::u16string folded;
+  for (const char16_t c : Folded(Utf16Lenient(word)))
+    if (c >= 0x80 || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9')) folded += c;
+  return folded;
+}
+
+}  // namespace
+
+FunctionWord KindOfWord(std::string_view word, const Labels& labels) {
+  const std::u16string folded = FunctionFolded(word);
+  // Text keys first, then the English labels, then the language's: a word of an earlier kind wins.
+  const std::function<std::string(std::string_view)> sources[] = {
+      [](std::string_view key) { return std::string(key); },
+      [](std::string_view key) { return Labels::English().Text(key); },
+      [&](std::string_view key) { return labels.Text(key); },
+  };
+  std::vector<std::u16string> candidates;
+  for (const auto& source : sources) {
+    std::vector<std::uint8_t> kinds;
+    for (const auto& function : catalogue::Functions()) {
+      const std::string text = source(FunctionTextKey(function.kind));
+      candidates.push_back(Utf16Lenient(text));
+      if (!folded.empty() && FunctionFolded(text) == folded) kinds.push_back(function.kind);
+    }
+    if (kinds.size() == 1) return {kinds.front(), {}};
+    if (kinds.size() > 1) {
+      std::vector<std::u16string> keys;
+      for (const std::uint8_t kind : kinds) keys.push_back(Utf16Lenient(FunctionTextKey(kind)));
+      return {std::nullopt, Quoted(word) + " names several functions: write " + QuotedChoice(keys)};
+    }
+  }
+  std::string problem = "no function is called ";
+  problem += Quoted(word);
+  const auto nearest = Nearest(Utf16Lenient(word), candidates);
+  if (!nearest.empty()) problem += "; did you mean " + QuotedChoice(nearest) + "?";
+  return {std::nullopt, problem + " (list-functions lists them)"};
 }
 
 std::string SentKeyText(std::uint8_t keyCode, int variant) {
   if (keyCode == 0) return "(no key)";
-  const auto name = catalogue::KeyName(keyCode, LayoutOf(variant));
-  if (!name.empty()) return TextOf(name);
-  char hex[8];
-  std::snprintf(hex, sizeof hex, "0x%02X", keyCode);
-  return hex;
+  return Readable(KeyWord(keyCode, variant));
 }
 
 std::string ProgramName(const store::KeyRecord& record) {
@@ -113,10 +191,8 @@ std::vector<std::pair<std::string, std::string>> Details(const store::KeyRecord&
     details.emplace_back("repeat count", Number(std::int64_t{macro.RepeatCountIndex} + 1));
     details.emplace_back("interval", WordOr(kIntervalSwitchWords, macro.IntervalOn));
     details.emplace_back("interval length", WordOr(kIntervalWords, macro.IntervalIndex));
-    editors::MacroModel model;
-    model.Load(record);
-    for (int i = 0; i < model.EventCount(); ++i)
-      details.emplace_back("event " + Number(i + 1), TextOf(model.LineText(i, LayoutOf(variant))));
+    const int count = std::min<int>(macro.EventCount, store::kMacroEventCapacity);
+    for (int i = 0; i < count; ++i) details.emplace_back("event " + Number(i + 1), Readable(EventLine(macro.Events[i], variant)));
   } else if (record.FunctionKind == store::kind::kLaunchProgram) {
     details.emplace_back("path", TextOf(store::TerminatedView(record.launch.ProgramPath, store::kPathCapacity)));
     details.emplace_back("name", TextOf(store::TerminatedView(record.launch.ShortcutName, store::kPathCapacity)));

@@ -2,54 +2,253 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <vector>
 
-#include "app/KeyLayout.h"
+#include "tools/profile/KeyboardVariants.h"
+#include "tools/profile/MacroLines.h"
 #include "tools/profile/SlotNames.h"
 #include "tools/profile/Text.h"
 
 namespace profiletool {
 namespace {
 
-// The drawing spans the keyboard picture's key area with room for a title above it.
-constexpr int kLeft = 64, kTop = 140, kWidth = 1000, kHeight = 360;
+// The drawing spans the keyboard picture's key area, with the title above and the legend below.
+constexpr double kLeft = 64, kTop = 140, kWidth = 1000;
+constexpr double kKeysTop = 209, kKeysBottom = 485;  // of every variant's keys, in the layout's pixels
 constexpr double kInset = 1.5;  // keys touch in the layout table; a gap keeps them apart on paper
 constexpr int kBackspaceSlot = 30;  // the Enter key ends on the right where Backspace above it ends
 constexpr int kCapsSlot = 59;       // the Enter key's lower part lies in the Caps Lock row
-constexpr int kLabelFont = 9, kSmallestFont = 6, kNameFont = 7, kMaxLines = 3;
-constexpr double kCharWidth = 0.64;  // of the font size: bold sans-serif letters, a little generously
-
-std::string Escaped(std::string_view text) {
-  std::string out;
-  for (const char c : text) {
-    switch (c) {
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '&': out += "&amp;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
+constexpr double kNameSize = 7;
+constexpr FitRule kNameRule{kNameSize, 5, 5, 1.2, false};
+constexpr FitRule kLabelRule{9, 6, 7.5, 1.15, true};
+constexpr FitRule kLegendRule{8, 6.5, 0, 1.2, true};
+constexpr double kLegendKeyColumn = 90, kLegendLines = 3;
 
 std::string Num(double value) {
   char text[32];
-  std::snprintf(text, sizeof text, "%g", value);
+  std::snprintf(text, sizeof text, "%.6g", value);
   return text;
 }
 
-// UTF-8 characters, not bytes, decide how wide a text is.
-std::size_t Characters(std::string_view text) {
-  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-}
-
-struct Box {
-  double left, top, width, height;
+struct LegendEntry {
+  std::string key, text;
 };
 
-// The function's label in at most a few words, with a second detail line where one helps.
-std::vector<std::string> LabelLines(const store::KeyRecord& record, int variant, const Labels& labels) {
+// The drawing so far, and where the next piece goes.
+struct Page {
+  std::string svg;
+  double y = kTop;
+  std::vector<LegendEntry> legend;
+};
+
+std::string Attribute(const char* name, double value) { return std::string(" ") + name + "=\"" + Num(value) + "\""; }
+
+void DrawLines(std::string& svg, const char* cssClass, const FittedText& text, const TextArea& area, bool centred) {
+  if (text.lines.empty()) return;
+  const double lineHeight = text.size * (centred ? kLabelRule.lineHeight : kNameRule.lineHeight);
+  const double x = centred ? area.left + area.width / 2 : area.left;
+  double y = area.top + (area.height - lineHeight * static_cast<double>(text.lines.size())) / 2 + text.size * 0.82;
+  if (!centred) y = area.top + text.size * 0.9;
+  svg += std::string("<text class=\"") + cssClass + "\"" + Attribute("font-size", text.size) + ">";
+  for (const auto& line : text.lines) {
+    svg += "<tspan" + Attribute("x", x) + Attribute("y", y) + ">" + XmlEscaped(line) + "</tspan>";
+    y += lineHeight;
+  }
+  svg += "</text>\n";
+}
+
+std::string Joined(const std::vector<std::string>& lines, const char* between) {
+  std::string text;
+  for (const auto& line : lines) text += (text.empty() ? "" : between) + line;
+  return text;
+}
+
+// What a key's function says beyond its label, for the legend; empty when the key says it all.
+std::string LegendText(const store::KeyRecord& record, int variant, const Labels& labels) {
+  const std::string label = labels.Text(FunctionTextKey(record.FunctionKind));
+  switch (record.FunctionKind) {
+    case store::kind::kMacro: {
+      std::vector<std::string> events;
+      const int count = std::min<int>(record.macro.EventCount, store::kMacroEventCapacity);
+      for (int i = 0; i < count; ++i) events.push_back(Readable(EventLine(record.macro.Events[i], variant)));
+      return label + ", " + std::to_string(count) + (count == 1 ? " event: " : " events: ") + Joined(events, ", ");
+    }
+    case store::kind::kLaunchProgram: {
+      const auto path = store::TerminatedView(record.launch.ProgramPath, store::kPathCapacity);
+      const auto name = store::TerminatedView(record.launch.ShortcutName, store::kPathCapacity);
+      return label + ": " + Readable(path) + (name.empty() ? "" : " (" + Readable(name) + ")");
+    }
+    case store::kind::kProfileSwitch: {
+      const auto& target = record.profileSwitch;
+      return label + ": profile " + std::to_string(std::int64_t{target.TargetProfile} + 1) + ", layer " +
+             std::to_string(std::int64_t{target.TargetLayer} + 1) + (target.ShowOsd == 1 ? ", shown on screen" : "");
+    }
+    default:
+      return {};
+  }
+}
+
+std::string ClassOf(const store::KeyRecord& record) {
+  return record.FunctionKind == store::kind::kNone ? "key" : "key assigned";
+}
+
+// A key's name and label in their areas; what does not fit goes to the legend and a tooltip.
+void DrawKeyTexts(Page& page, const std::string& name, const TextArea& nameArea, const TextArea& labelArea,
+                  const store::KeyRecord& record, int variant, const Labels& labels) {
+  const FittedText fittedName = FitKeyName(name, nameArea);
+  const auto lines = KeyLabelLines(record, variant, labels);
+  const FittedText fittedLabel = FitKeyLabel(lines, labelArea);
+  std::string legend = LegendText(record, variant, labels);
+  if (legend.empty() && fittedLabel.elided) legend = Joined(lines, ", ");
+  if (fittedName.elided || fittedLabel.elided)
+    page.svg += "<title>" + XmlEscaped(name + (lines.empty() ? "" : ": " + Joined(lines, ", "))) + "</title>";
+  DrawLines(page.svg, "name", fittedName, nameArea, false);
+  DrawLines(page.svg, "label", fittedLabel, labelArea, true);
+  if (!legend.empty()) page.legend.push_back({name, legend});
+}
+
+void DrawEnterKey(Page& page, int variant, const store::KeyRecord& record, const Labels& labels) {
+  const app::Point corner = app::EnterKeyCorner(variant);
+  const app::KeyRect backspace = app::KeyRectangle(variant, kBackspaceSlot);
+  const app::KeyRect caps = app::KeyRectangle(variant, kCapsSlot);
+  const int right = backspace.left + backspace.width;
+  const int split = caps.top, bottom = caps.top + caps.height;
+  // Each part starts right of the last key before it in its row.
+  const auto startOfPart = [&](int rowTop) {
+    int start = corner.x;
+    for (int slot = 0; slot < store::kKeyCount; ++slot) {
+      const app::KeyRect r = app::KeyRectangle(variant, slot);
+      if (!r.empty() && r.top == rowTop && r.left + r.width < right) start = std::max(start, r.left + r.width + 1);
+    }
+    return start;
+  };
+  const int upperLeft = startOfPart(corner.y), lowerLeft = startOfPart(split);
+  const double i = kInset, step = lowerLeft < upperLeft ? i : -i;
+  const std::pair<double, double> points[] = {{upperLeft + i, corner.y + i}, {right - i, corner.y + i},
+                                              {right - i, bottom - i},       {lowerLeft + i, bottom - i},
+                                              {lowerLeft + i, split + step}, {upperLeft + i, split + step}};
+  page.svg += "<g><polygon class=\"" + ClassOf(record) + "\" points=\"";
+  for (const auto& [x, y] : points) page.svg += Num(x) + "," + Num(y) + " ";
+  page.svg.back() = '"';
+  page.svg += "/>\n";
+  const app::KeyRect upper{upperLeft, corner.y, right - upperLeft, split - corner.y};
+  const app::KeyRect lower{lowerLeft, split, right - lowerLeft, bottom - split};
+  const TextArea nameArea = KeyNameArea(upper);
+  // The label in the wider part, below the name when that is the part the name is in.
+  TextArea labelArea = KeyLabelArea(lower.width >= upper.width ? lower : upper);
+  if (lower.width >= upper.width) labelArea = {labelArea.left, lower.top + kInset + 1, labelArea.width, lower.height - 2 * kInset - 2};
+  DrawKeyTexts(page, Readable(SlotName(variant, store::kEnterKeySlot)), nameArea, labelArea, record, variant, labels);
+  page.svg += "</g>\n";
+}
+
+void DrawKeyboard(Page& page, const store::KeyRecord (&keys)[store::kKeyCount], int variant, const Labels& labels) {
+  const double shift = page.y + 4 - kKeysTop;
+  page.svg += "<g transform=\"translate(0," + Num(shift) + ")\">\n";
+  std::vector<LegendEntry> unshown;
+  for (int slot = 0; slot < store::kKeyCount; ++slot) {
+    const store::KeyRecord& record = keys[slot];
+    if (slot == store::kEnterKeySlot) {
+      DrawEnterKey(page, variant, record, labels);
+      continue;
+    }
+    const app::KeyRect r = app::KeyRectangle(variant, slot);
+    if (r.empty()) {
+      // A slot the layout does not show keeps its record; it is listed rather than lost.
+      if (record.FunctionKind != store::kind::kNone) {
+        std::string text = Joined(KeyLabelLines(record, variant, labels), ", ");
+        const std::string more = LegendText(record, variant, labels);
+        unshown.push_back({"slot " + std::to_string(slot), "not on this keyboard: " + (more.empty() ? text : more)});
+      }
+      continue;
+    }
+    page.svg += "<g><rect class=\"" + ClassOf(record) + "\"" + Attribute("x", r.left + kInset) +
+                Attribute("y", r.top + kInset) + Attribute("width", r.width - 2 * kInset) +
+                Attribute("height", r.height - 2 * kInset) + " rx=\"4\"/>\n";
+    DrawKeyTexts(page, Readable(SlotName(variant, slot)), KeyNameArea(r), KeyLabelArea(r), record, variant, labels);
+    page.svg += "</g>\n";
+  }
+  page.svg += "</g>\n";
+  page.y = kKeysBottom + shift + 8;
+  page.legend.insert(page.legend.end(), unshown.begin(), unshown.end());
+}
+
+void DrawLegend(Page& page) {
+  const double textLeft = kLeft + 20 + kLegendKeyColumn, textWidth = kWidth - 40 - kLegendKeyColumn;
+  for (const LegendEntry& entry : page.legend) {
+    const FittedText key = FitText({entry.key}, kLegendKeyColumn - 6, kLegendRule.largest * kLegendRule.lineHeight,
+                                   Weight::Bold, kLegendRule);
+    const FittedText text = FitText({entry.text}, textWidth, kLegendLines * kLegendRule.largest * kLegendRule.lineHeight,
+                                    Weight::Book, kLegendRule);
+    page.svg += "<g>";
+    if (text.elided || key.elided) page.svg += "<title>" + XmlEscaped(entry.key + ": " + entry.text) + "</title>";
+    const double height = text.size * kLegendRule.lineHeight * static_cast<double>(text.lines.size());
+    DrawLines(page.svg, "legend-key", key, {kLeft + 20, page.y, kLegendKeyColumn - 6, key.size * 1.2}, false);
+    DrawLines(page.svg, "legend", text, {textLeft, page.y, textWidth, height}, false);
+    page.svg += "</g>\n";
+    page.y += height + 3;
+  }
+  page.legend.clear();
+}
+
+std::string Title(const store::ProfileRecord& profile) {
+  const auto name = store::TerminatedView(profile.Name, store::kPathCapacity);
+  return name.empty() ? "Profile" : Readable(name);
+}
+
+std::string Svg(const store::ProfileRecord& profile, const std::vector<int>& layers, int variant, const Labels& labels) {
+  Page page;
+  const bool several = layers.size() > 1;
+  const auto program = store::TerminatedView(profile.Exe, store::kPathCapacity);
+  const std::string title = Title(profile) + (several ? std::string() : " \u2014 layer " + std::to_string(layers[0] + 1));
+  const std::string subtitle = (program.empty() ? std::string() : Readable(program) + " \u00b7 ") + "layout variant " +
+                               std::to_string(variant);
+  const TextArea titleArea{kLeft + 20, page.y + 18, kWidth - 40, 22};
+  DrawLines(page.svg, "title", FitText({title}, titleArea.width, titleArea.height, Weight::Bold, {18, 10, 10, 1.2, false}),
+            titleArea, false);
+  DrawLines(page.svg, "subtitle", FitText({subtitle}, titleArea.width, 12, Weight::Book, {10, 7, 7, 1.2, false}),
+            {titleArea.left, page.y + 40, titleArea.width, 12}, false);
+  page.y += 58;
+  for (const int layer : layers) {
+    if (several) {
+      page.svg += "<text class=\"heading\"" + Attribute("x", kLeft + 20) + Attribute("y", page.y + 14) + ">Layer " +
+                  std::to_string(layer + 1) + "</text>\n";
+      page.y += 16;
+    }
+    DrawKeyboard(page, profile.keys[layer], variant, labels);
+    DrawLegend(page);
+    page.y += 10;
+  }
+  const double height = page.y - kTop;
+  // Wider than the keyboard where the legend is long, so the page still prints whole.
+  const double width = std::max(kWidth, height / (several ? kPortraitRatio : kLandscapeRatio));
+  std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"" + Num(kLeft) + " " + Num(kTop) + " " +
+                    Num(width) + " " + Num(height) + "\"" + Attribute("width", width) + Attribute("height", height) +
+                    " font-family=\"" + std::string(kSheetFonts) + "\">\n"
+                    "<style>"
+                    ".key{fill:#ffffff;stroke:#9a9a9a;stroke-width:1}"
+                    ".assigned{fill:#e4ecfb;stroke:#1d3f7a;stroke-width:1.4}"
+                    ".name{fill:#6b6b6b}"
+                    ".label{text-anchor:middle;fill:#000000;font-weight:bold}"
+                    ".title{font-weight:bold}.subtitle{fill:#444444}.heading{font-size:13px;font-weight:bold}"
+                    ".legend-key{font-weight:bold}.legend{fill:#222222}"
+                    "</style>\n";
+  svg += "<rect" + Attribute("x", kLeft) + Attribute("y", kTop) + Attribute("width", width) + Attribute("height", height) +
+         " fill=\"#ffffff\"/>\n";
+  return svg + page.svg + "</svg>\n";
+}
+
+}  // namespace
+
+TextArea KeyNameArea(const app::KeyRect& key) {
+  return {key.left + kInset + 2.5, key.top + kInset + 1, key.width - 2 * kInset - 5, kNameSize * kNameRule.lineHeight};
+}
+
+TextArea KeyLabelArea(const app::KeyRect& key) {
+  const TextArea name = KeyNameArea(key);
+  const double top = name.top + name.height;
+  return {key.left + kInset + 2, top, key.width - 2 * kInset - 4, key.top + key.height - kInset - 1 - top};
+}
+
+std::vector<std::string> KeyLabelLines(const store::KeyRecord& record, int variant, const Labels& labels) {
   const std::uint8_t kind = record.FunctionKind;
   const auto textKey = FunctionTextKey(kind);
   if (kind == store::kind::kNone) return {};
@@ -78,149 +277,27 @@ std::vector<std::string> LabelLines(const store::KeyRecord& record, int variant,
   }
 }
 
-// Greedy word wrap into lines of at most `width` characters; a longer word stays whole.
-std::vector<std::string> Wrapped(const std::string& text, std::size_t width) {
-  std::vector<std::string> lines;
-  std::string line;
-  std::size_t start = 0;
-  while (start <= text.size()) {
-    const std::size_t end = std::min(text.find(' ', start), text.size());
-    const std::string word = text.substr(start, end - start);
-    if (!word.empty()) {
-      if (line.empty()) line = word;
-      else if (Characters(line) + 1 + Characters(word) <= width) line += " " + word;
-      else {
-        lines.push_back(line);
-        line = word;
-      }
-    }
-    start = end + 1;
-  }
-  if (!line.empty()) lines.push_back(line);
-  return lines;
+FittedText FitKeyName(const std::string& name, const TextArea& area) {
+  return FitText({name}, area.width, area.height, Weight::Book, kNameRule);
 }
 
-void DrawText(std::string& svg, const Box& box, const std::vector<std::string>& labelLines) {
-  if (labelLines.empty()) return;
-  // Fit the font to the widest line, wrapping the main label first.
-  const double room = box.width - 4;
-  std::vector<std::string> lines;
-  double font = kLabelFont;
-  for (; font >= kSmallestFont; font -= 0.5) {
-    lines.clear();
-    const auto perLine = static_cast<std::size_t>(std::max(1.0, room / (kCharWidth * font)));
-    for (const auto& text : labelLines)
-      for (auto& line : Wrapped(text, perLine)) lines.push_back(line);
-    std::size_t widest = 0;
-    for (const auto& line : lines) widest = std::max(widest, Characters(line));
-    if (widest * kCharWidth * font <= room && lines.size() <= static_cast<std::size_t>(kMaxLines)) break;
-  }
-  font = std::max<double>(font, kSmallestFont);
-  if (lines.size() > static_cast<std::size_t>(kMaxLines)) {
-    lines.resize(kMaxLines);
-    lines.back() += "\u2026";
-  }
-  const double lineHeight = font * 1.15;
-  const double centreY = box.top + box.height / 2 + kNameFont / 2.0;
-  double y = centreY - lineHeight * (static_cast<double>(lines.size()) - 1) / 2 + font * 0.35;
-  svg += "<text class=\"label\" x=\"" + Num(box.left + box.width / 2) + "\" font-size=\"" + Num(font) + "\">";
-  for (const auto& line : lines) {
-    svg += "<tspan x=\"" + Num(box.left + box.width / 2) + "\" y=\"" + Num(y) + "\">" + Escaped(line) + "</tspan>";
-    y += lineHeight;
-  }
-  svg += "</text>\n";
+FittedText FitKeyLabel(const std::vector<std::string>& lines, const TextArea& area) {
+  return FitText(lines, area.width, area.height, Weight::Bold, kLabelRule);
 }
 
-void DrawKeyName(std::string& svg, const Box& box, const std::string& name) {
-  svg += "<text class=\"name\" x=\"" + Num(box.left + 3) + "\" y=\"" + Num(box.top + kNameFont + 1) + "\">" +
-         Escaped(name) + "</text>\n";
-}
-
-std::string ClassOf(const store::KeyRecord& record) {
-  return record.FunctionKind == store::kind::kNone ? "key" : "key assigned";
-}
-
-void DrawEnterKey(std::string& svg, int variant, const store::KeyRecord& record, const Labels& labels) {
-  const app::Point corner = app::EnterKeyCorner(variant);
-  const app::KeyRect backspace = app::KeyRectangle(variant, kBackspaceSlot);
-  const app::KeyRect caps = app::KeyRectangle(variant, kCapsSlot);
-  const int right = backspace.left + backspace.width;
-  const int split = caps.top, bottom = caps.top + caps.height;
-  // Each part starts right of the last key before it in its row.
-  const auto startOfPart = [&](int rowTop) {
-    int start = corner.x;
-    for (int slot = 0; slot < store::kKeyCount; ++slot) {
-      const app::KeyRect r = app::KeyRectangle(variant, slot);
-      if (!r.empty() && r.top == rowTop && r.left + r.width < right) start = std::max(start, r.left + r.width + 1);
-    }
-    return start;
-  };
-  const int upperLeft = startOfPart(corner.y), lowerLeft = startOfPart(split);
-  const double i = kInset, step = lowerLeft < upperLeft ? i : -i;
-  const std::pair<double, double> points[] = {{upperLeft + i, corner.y + i}, {right - i, corner.y + i},
-                                              {right - i, bottom - i},       {lowerLeft + i, bottom - i},
-                                              {lowerLeft + i, split + step}, {upperLeft + i, split + step}};
-  svg += "<polygon class=\"" + ClassOf(record) + "\" points=\"";
-  for (const auto& [x, y] : points) svg += Num(x) + "," + Num(y) + " ";
-  svg.back() = '"';
-  svg += "/>\n";
-  const Box lower{lowerLeft + i, split + i, right - lowerLeft - 2 * i, bottom - split - 2 * i};
-  const Box upper{upperLeft + i, corner.y + i, right - upperLeft - 2 * i, split - corner.y - 2 * i};
-  const Box& wider = lower.width >= upper.width ? lower : upper;
-  DrawKeyName(svg, upper, Readable(SlotName(variant, store::kEnterKeySlot)));
-  DrawText(svg, wider, LabelLines(record, variant, labels));
-}
-
-std::string Svg(const store::ProfileRecord& profile, int layer, int variant, const Labels& labels) {
-  std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"" + Num(kLeft) + " " + Num(kTop) + " " +
-                    Num(kWidth) + " " + Num(kHeight) + "\" width=\"" + Num(kWidth) + "\" height=\"" + Num(kHeight) +
-                    "\" font-family=\"DejaVu Sans, Arial, sans-serif\">\n"
-                    "<style>"
-                    ".key{fill:#ffffff;stroke:#9a9a9a;stroke-width:1}"
-                    ".assigned{fill:#e4ecfb;stroke:#1d3f7a;stroke-width:1.4}"
-                    ".name{font-size:" + Num(kNameFont) + "px;fill:#6b6b6b}"
-                    ".label{text-anchor:middle;fill:#000000;font-weight:bold}"
-                    ".title{font-size:18px;font-weight:bold}.subtitle{font-size:10px;fill:#444444}"
-                    "</style>\n";
-  svg += "<rect x=\"" + Num(kLeft) + "\" y=\"" + Num(kTop) + "\" width=\"" + Num(kWidth) + "\" height=\"" + Num(kHeight) +
-         "\" fill=\"#ffffff\"/>\n";
-  const auto name = store::TerminatedView(profile.Name, store::kPathCapacity);
-  const auto program = store::TerminatedView(profile.Exe, store::kPathCapacity);
-  svg += "<text class=\"title\" x=\"84\" y=\"174\">" + Escaped(name.empty() ? "Profile" : Readable(name)) +
-         " \u2014 layer " + std::to_string(layer + 1) + "</text>\n";
-  svg += "<text class=\"subtitle\" x=\"84\" y=\"192\">" +
-         Escaped((program.empty() ? std::string() : Readable(program) + " \u00b7 ") + "layout variant " +
-                 std::to_string(variant)) +
-         "</text>\n";
-  for (int slot = 0; slot < store::kKeyCount; ++slot) {
-    const store::KeyRecord& record = profile.keys[layer][slot];
-    if (slot == store::kEnterKeySlot) {
-      DrawEnterKey(svg, variant, record, labels);
-      continue;
-    }
-    const app::KeyRect r = app::KeyRectangle(variant, slot);
-    if (r.empty()) continue;
-    const Box box{r.left + kInset, r.top + kInset, r.width - 2 * kInset, r.height - 2 * kInset};
-    svg += "<rect class=\"" + ClassOf(record) + "\" x=\"" + Num(box.left) + "\" y=\"" + Num(box.top) + "\" width=\"" +
-           Num(box.width) + "\" height=\"" + Num(box.height) + "\" rx=\"4\"/>\n";
-    DrawKeyName(svg, box, Readable(SlotName(variant, slot)));
-    DrawText(svg, box, LabelLines(record, variant, labels));
-  }
-  return svg + "</svg>\n";
-}
-
-}  // namespace
-
-std::string KeySheet(const store::ProfileRecord& profile, int layer, int variant, const Labels& labels,
-                     SheetFormat format) {
-  variant = app::LayoutVariant(variant < 0 ? 0u : static_cast<std::uint32_t>(variant));
-  layer = std::clamp(layer, 0, store::kLayerCount - 1);
-  const std::string svg = Svg(profile, layer, variant, labels);
+std::string KeySheet(const store::ProfileRecord& profile, const std::vector<int>& layers, int variant,
+                     const Labels& labels, SheetFormat format) {
+  variant = Variant(variant);
+  std::vector<int> shown;
+  for (const int layer : layers) shown.push_back(std::clamp(layer, 0, store::kLayerCount - 1));
+  if (shown.empty()) shown.push_back(0);
+  const std::string svg = Svg(profile, shown, variant, labels);
   if (format == SheetFormat::Svg) return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + svg;
-  const auto name = store::TerminatedView(profile.Name, store::kPathCapacity);
-  return "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" +
-         Escaped(name.empty() ? "Profile" : Readable(name)) + " \u2014 layer " + std::to_string(layer + 1) +
-         "</title>\n<style>@page{size:landscape;margin:10mm}body{margin:0}svg{width:100%;height:auto}</style>"
+  // Well-formed XML as well as HTML, so one reader checks both forms.
+  const std::string title = Title(profile) + (shown.size() > 1 ? std::string() : " \u2014 layer " + std::to_string(shown[0] + 1));
+  return "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\"><head><meta charset=\"utf-8\"/><title>" +
+         XmlEscaped(title) + "</title>\n<style>@page{size:" + (shown.size() > 1 ? "portrait" : "landscape") +
+         ";margin:10mm}body{margin:0}svg{display:block;width:100%;height:auto}</style>"
          "</head>\n<body>\n" +
          svg + "</body></html>\n";
 }

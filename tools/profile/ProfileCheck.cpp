@@ -4,7 +4,10 @@
 
 #include "catalogue/FunctionCatalogue.h"
 #include "editors/MacroModel.h"
+#include "tools/profile/FunctionWords.h"
+#include "tools/profile/RecordFields.h"
 #include "tools/profile/SlotNames.h"
+#include "tools/profile/Text.h"
 
 namespace profiletool {
 namespace {
@@ -13,6 +16,31 @@ std::string N(std::int64_t n) { return std::to_string(n); }
 
 bool Terminated(const char16_t* text) {
   return store::TerminatedView(text, store::kPathCapacity).size() < store::kPathCapacity;
+}
+
+std::string TooLong(const std::string& what) {
+  return what + " has " + N(store::kPathCapacity) + " characters and no end; at most " + N(store::kMaxPathLength) + " fit";
+}
+
+// Bytes the record's function does not use: zero as the program writes every kind but the macro, whose
+// editor keeps what an earlier function left.
+void CheckUnusedBytes(const store::KeyRecord& record, const std::string& where, std::vector<Problem>& problems) {
+  if (record.FunctionKind == store::kind::kMacro) return;
+  bool used[store::kKeyRecordSize] = {};
+  for (const FieldSpan& span : KeyFields(record)) std::fill(used + span.offset, used + span.offset + span.size, true);
+  std::size_t count = 0, first = 0;
+  for (std::size_t i = 0; i < store::kKeyRecordSize; ++i)
+    if (!used[i] && record.bytes[i] != 0 && count++ == 0) first = i;
+  if (count == 0) return;
+  const std::string bytes = N(static_cast<std::int64_t>(count)) + (count == 1 ? " byte" : " bytes");
+  const std::string are = count == 1 ? " is" : " are";
+  const std::string text =
+      record.FunctionKind == store::kind::kNone
+          ? "the unassigned key holds " + bytes + " that" + are + " not zero"
+          : bytes + " that " + Labels::English().Text(FunctionTextKey(record.FunctionKind)) + " does not use" + are +
+                " not zero";
+  problems.push_back({where + ": " + text + ", from offset " + N(static_cast<std::int64_t>(first)),
+                      Severity::Warning});
 }
 
 struct Range {
@@ -34,6 +62,7 @@ void CheckKey(const store::KeyRecord& record, const std::string& where, std::vec
     problems.push_back({where + ": function kind " + N(kind) + " is no known function"});
     return;
   }
+  CheckUnusedBytes(record, where, problems);
   if (kind == store::kind::kMacro) {
     const auto& macro = record.macro;
     CheckRanges({{"macro pause setting", macro.DelayMode, 0, 1, 0},
@@ -58,23 +87,35 @@ void CheckKey(const store::KeyRecord& record, const std::string& where, std::vec
                  {"on-screen display value", target.ShowOsd, 0, 1, 0}},
                 where, problems);
   } else if (kind == store::kind::kLaunchProgram) {
-    if (!Terminated(record.launch.ProgramPath))
-      problems.push_back({where + ": the program path has no terminating 0 within its 260 characters"});
-    if (!Terminated(record.launch.ShortcutName))
-      problems.push_back({where + ": the program name has no terminating 0 within its 260 characters"});
+    if (!Terminated(record.launch.ProgramPath)) problems.push_back({where + ": " + TooLong("the program path")});
+    if (!Terminated(record.launch.ShortcutName)) problems.push_back({where + ": " + TooLong("the program name")});
+    if (record.launch.ProgramPath[0] == 0)
+      problems.push_back({where + ": the launch has no program path, so the key starts nothing", Severity::Warning});
+  } else if (kind == store::kind::kSingleKey && record.singleKey.KeyCode == 0) {
+    problems.push_back({where + ": the single key sends no key (its code is 0)", Severity::Warning});
   }
 }
 
 }  // namespace
 
+bool HasFault(const std::vector<Problem>& problems) {
+  return std::any_of(problems.begin(), problems.end(), [](const Problem& p) { return p.severity == Severity::Fault; });
+}
+
 std::vector<Problem> CheckProfile(const store::ProfileRecord& profile, int variant) {
   std::vector<Problem> problems;
-  if (!Terminated(profile.Name))
-    problems.push_back({"the profile name has no terminating 0 within its 260 characters", true});
-  if (!Terminated(profile.Exe))
-    problems.push_back({"the profile's program has no terminating 0 within its 260 characters", true});
+  if (!Terminated(profile.Name)) problems.push_back({TooLong("the profile name")});
+  if (!Terminated(profile.Exe)) problems.push_back({TooLong("the profile's program")});
   if (!store::ValidLayer(profile.Keymap))
-    problems.push_back({"the layer shown, " + N(std::int64_t{profile.Keymap} + 1) + ", is outside 1 to 3", true});
+    problems.push_back({"the layer shown, " + N(std::int64_t{profile.Keymap} + 1) + ", is outside 1 to 3"});
+  const auto program = store::TerminatedView(profile.Exe, store::kPathCapacity);
+  if (const auto folder = program.find_last_of(u"\\/:"); folder != std::u16string_view::npos)
+    problems.push_back({"the profile's program \"" + Readable(program) +
+                            "\" names a folder; automatic switching compares the file name alone, such as \"" +
+                            Readable(program.substr(folder + 1)) + "\"",
+                        Severity::Warning});
+  if (profile.AutoSwitch > 1)
+    problems.push_back({"the auto switch is " + N(profile.AutoSwitch) + "; it is 0 (off) or 1 (on)", Severity::Warning});
   for (int layer = 0; layer < store::kLayerCount; ++layer)
     for (int slot = 0; slot < store::kKeyCount; ++slot)
       CheckKey(profile.keys[layer][slot], "layer " + N(layer + 1) + ", " + SlotLabel(variant, slot), problems);

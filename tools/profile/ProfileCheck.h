@@ -1,6 +1,6 @@
 #pragma once
-// What is wrong with a profile record, one problem to a line: what the program's import refuses and what
-// the companion program could not make sense of.
+// What is wrong with a profile record, one problem to a line: faults, which the program's import refuses
+// or the program and its companion could not make sense of, and warnings about what is odd but harmless.
 
 #include <string>
 #include <vector>
@@ -9,10 +9,14 @@
 
 namespace profiletool {
 
+enum class Severity { Fault, Warning };
+
 struct Problem {
   std::string text;
-  bool refusedByImport = false;  // the profile dialog's import would refuse the file for it
+  Severity severity = Severity::Fault;
 };
+
+bool HasFault(const std::vector<Problem>& problems);
 
 std::vector<Problem> CheckProfile(const store::ProfileRecord& profile, int variant);
 

@@ -12,7 +12,7 @@ namespace {
 constexpr const char* kArrow = " \u2192 ";
 
 std::string Quote(const char16_t* text) {
-  return "\"" + Readable(store::TerminatedView(text, store::kPathCapacity)) + "\"";
+  return Quoted(Readable(store::TerminatedView(text, store::kPathCapacity)));
 }
 
 std::string OnOff(std::uint32_t flag) { return flag == 0 ? "off" : flag == 1 ? "on" : std::to_string(flag); }

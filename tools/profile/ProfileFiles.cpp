@@ -1,8 +1,8 @@
 #include "tools/profile/ProfileFiles.h"
 
+#include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "tools/profile/ProfileJson.h"
@@ -10,7 +10,24 @@
 namespace profiletool {
 namespace {
 
-constexpr std::uintmax_t kLargestJson = 64u << 20;  // a full profile document is a few megabytes
+constexpr std::size_t kLargestInput = 64u << 20;  // a full profile document is a few megabytes
+
+FileBytes ReadAll(std::istream& in) {
+  FileBytes read;
+  std::string bytes;
+  char buffer[1 << 16];
+  while (in && bytes.size() <= kLargestInput) {
+    in.read(buffer, sizeof buffer);
+    bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+  }
+  if (in.bad()) {
+    read.error = errno ? std::generic_category().message(errno) : "cannot be read";
+    return read;
+  }
+  read.tooLarge = bytes.size() > kLargestInput;
+  read.bytes = std::move(bytes);
+  return read;
+}
 
 }  // namespace
 
@@ -19,68 +36,45 @@ std::string PathText(const std::filesystem::path& path) {
   return std::string(text.begin(), text.end());
 }
 
-bool IsJsonPath(const std::filesystem::path& path) {
+std::string Extension(const std::filesystem::path& path) {
   auto extension = PathText(path.extension());
   for (auto& c : extension) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return extension == ".json";
+  return extension;
 }
 
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
+bool IsJsonPath(const std::filesystem::path& path) { return Extension(path) == ".json"; }
+bool IsProfilePath(const std::filesystem::path& path) { return Extension(path) == ".prof"; }
+
+bool StartsLikeJson(std::string_view bytes) {
+  const auto first = bytes.find_first_not_of(" \t\r\n");
+  return first != std::string_view::npos && bytes[first] == '{';
+}
+
+bool LooksLikeJson(const std::filesystem::path& name, std::string_view bytes) {
+  if (IsJsonPath(name)) return true;
+  return !IsProfilePath(name) && bytes.size() != store::kProfileSize && StartsLikeJson(bytes);
+}
+
+FileBytes ReadWholeStream(std::istream& in) { return ReadAll(in); }
+
+FileBytes ReadWholeFile(const std::filesystem::path& path) {
   std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return std::nullopt;
-  const auto size = std::filesystem::file_size(path, error);
-  if (error || size > kLargestJson) return std::nullopt;
+  if (std::filesystem::is_directory(path, error)) return {std::nullopt, "is a folder"};
+  errno = 0;
   std::ifstream file(path, std::ios::binary);
-  if (!file) return std::nullopt;
-  std::string bytes{std::istreambuf_iterator<char>(file), {}};
-  if (file.bad()) return std::nullopt;
-  return bytes;
+  if (!file) return {std::nullopt, errno ? std::generic_category().message(errno) : "cannot be opened"};
+  return ReadAll(file);
 }
 
-bool WriteWholeFile(const std::filesystem::path& path, std::string_view bytes) {
-  std::filesystem::path temporary = path;
-  temporary += ".part";
-  {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    if (!file) return false;
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.flush();
-    if (!file) {
-      file.close();
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      return false;
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, path, error);
-  if (error) std::filesystem::remove(temporary, error);
-  return !error;
-}
-
-LoadedProfile LoadProfile(const std::filesystem::path& path, std::optional<int> variant) {
+LoadedProfile LoadProfileBytes(std::string_view bytes, bool json, std::optional<int> variant, const Labels& labels) {
   LoadedProfile loaded;
-  loaded.fromJson = IsJsonPath(path);
-  const std::string name = PathText(path);
-  std::error_code error;
-  const auto size = std::filesystem::file_size(path, error);
-  if (error || std::filesystem::is_directory(path, error)) {
-    loaded.outcome = Outcome::UsageOrIo;
-    loaded.problems.push_back(name + ": cannot be read");
-    return loaded;
-  }
-  if (loaded.fromJson) {
-    const auto text = ReadWholeFile(path);
-    if (!text) {
-      loaded.outcome = size > kLargestJson ? Outcome::InputProblem : Outcome::UsageOrIo;
-      loaded.problems.push_back(name + (size > kLargestJson ? ": is far too large for a profile document" : ": cannot be read"));
-      return loaded;
-    }
+  loaded.fromJson = json;
+  if (json) {
     auto profile = std::make_unique<store::ProfileRecord>();
-    const JsonResult result = ProfileFromJson(*text, *profile, &loaded.variant);
+    const JsonResult result = ProfileFromJson(bytes, *profile, &loaded.variant, labels);
     if (!result.ok) {
       loaded.outcome = Outcome::InputProblem;
-      loaded.problems.push_back(name + ": " + result.message);
+      loaded.problems.push_back(result.message);
       return loaded;
     }
     loaded.profile = std::move(profile);
@@ -88,30 +82,38 @@ LoadedProfile LoadProfile(const std::filesystem::path& path, std::optional<int> 
     return loaded;
   }
   loaded.variant = variant.value_or(0);
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    loaded.outcome = Outcome::UsageOrIo;
-    loaded.problems.push_back(name + ": cannot be read");
+  if (bytes.size() < store::kProfileSize) {
+    loaded.outcome = Outcome::InputProblem;
+    std::string problem = "the file has " + std::to_string(bytes.size()) + " bytes; a profile file has 526420";
+    if (StartsLikeJson(bytes)) problem += " (it holds JSON: name it .json)";
+    loaded.problems.push_back(problem);
     return loaded;
   }
   auto profile = std::make_unique<store::ProfileRecord>();
-  file.read(reinterpret_cast<char*>(profile.get()), static_cast<std::streamsize>(store::kProfileSize));
-  if (file.bad()) {
-    loaded.outcome = Outcome::UsageOrIo;
-    loaded.problems.push_back(name + ": cannot be read");
-    return loaded;
-  }
-  const auto read = static_cast<std::uintmax_t>(file.gcount());
-  if (read < store::kProfileSize) {
-    loaded.outcome = Outcome::InputProblem;
-    loaded.problems.push_back(name + ": the file has " + std::to_string(read) + " bytes; a profile file has 526420");
-    return loaded;
-  }
-  if (size > store::kProfileSize)
-    loaded.problems.push_back(name + ": the file has " + std::to_string(size) +
+  std::memcpy(static_cast<void*>(profile.get()), bytes.data(), store::kProfileSize);
+  if (bytes.size() > store::kProfileSize)
+    loaded.problems.push_back("the file has " + std::to_string(bytes.size()) +
                               " bytes; a profile file has 526420, and the bytes after them are ignored");
   loaded.profile = std::move(profile);
   return loaded;
+}
+
+LoadedProfile LoadProfile(const std::filesystem::path& path, std::optional<int> variant, const Labels& labels) {
+  const FileBytes read = ReadWholeFile(path);
+  if (!read.bytes) {
+    LoadedProfile loaded;
+    loaded.outcome = Outcome::UsageOrIo;
+    loaded.problems.push_back("cannot be read: " + read.error);
+    return loaded;
+  }
+  const bool json = LooksLikeJson(path, *read.bytes);
+  if (read.tooLarge && json) {
+    LoadedProfile loaded;
+    loaded.outcome = Outcome::InputProblem;
+    loaded.problems.push_back("is far too large for a profile document");
+    return loaded;
+  }
+  return LoadProfileBytes(*read.bytes, json, variant, labels);
 }
 
 }  // namespace profiletool

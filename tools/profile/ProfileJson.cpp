@@ -10,8 +10,10 @@
 
 #include "app/KeyLayout.h"
 #include "catalogue/KeyNames.h"
-#include "editors/MacroModel.h"
-#include "tools/profile/FunctionWords.h"
+#include "tools/profile/KeyWords.h"
+#include "tools/profile/KeyboardVariants.h"
+#include "tools/profile/MacroLines.h"
+#include "tools/profile/RecordFields.h"
 #include "tools/profile/SlotNames.h"
 #include "tools/profile/Text.h"
 
@@ -41,61 +43,6 @@ std::string In(const std::string& where, std::string_view what) {
   return where.empty() ? std::string(what) : where + ": " + std::string(what);
 }
 
-// ---- names, both ways, in the fixed layout of a variant ---------------------------------------------------
-
-using NameCodes = std::map<std::u16string, std::uint8_t>;
-
-// The lowest code of every name, so each name reads back as one code.
-NameCodes BuildNameCodes(int variant, bool events) {
-  NameCodes codes;
-  for (int code = 255; code >= 0; --code) {
-    if (events && code == editors::kPauseCode) continue;
-    const auto vk = static_cast<std::uint8_t>(code);
-    const auto& layout = LayoutOf(variant);
-    codes[events ? catalogue::EventKeyName(vk, layout) : catalogue::KeyName(vk, layout)] = vk;
-  }
-  return codes;
-}
-
-std::optional<std::uint8_t> CodeNamed(int variant, std::u16string_view name, bool events) {
-  static const auto tables = [] {
-    std::array<std::array<NameCodes, 2>, app::kLayoutVariants> all;
-    for (int v = 0; v < app::kLayoutVariants; ++v) all[v] = {BuildNameCodes(v, false), BuildNameCodes(v, true)};
-    return all;
-  }();
-  const auto& codes = tables[app::LayoutVariant(static_cast<std::uint32_t>(variant))][events ? 1 : 0];
-  const auto found = codes.find(std::u16string(name));
-  if (found == codes.end()) return std::nullopt;
-  return found->second;
-}
-
-bool EndsWith(std::u16string_view text, std::u16string_view end) {
-  return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
-
-// The event a macro editor line stands for: "A Press", "Left Button Release", "200ms".
-std::optional<store::MacroEvent> ParseEventLine(std::u16string_view line, int variant) {
-  if (EndsWith(line, u"ms")) {
-    const auto digits = line.substr(0, line.size() - 2);
-    if (digits.empty() || digits.size() > 5) return std::nullopt;
-    int ms = 0;
-    for (const char16_t c : digits) {
-      if (c < u'0' || c > u'9') return std::nullopt;
-      ms = ms * 10 + (c - u'0');
-    }
-    if (ms % editors::kPauseUnitMs != 0 || ms / editors::kPauseUnitMs > 255) return std::nullopt;
-    return store::MacroEvent{editors::kPauseCode, static_cast<std::uint8_t>(ms / editors::kPauseUnitMs)};
-  }
-  for (const auto& [suffix, value] : {std::pair{std::u16string_view(u" Press"), 0},
-                                       std::pair{std::u16string_view(u" Release"), 1}}) {
-    if (!EndsWith(line, suffix)) continue;
-    const auto code = CodeNamed(variant, line.substr(0, line.size() - suffix.size()), true);
-    if (!code) return std::nullopt;
-    return store::MacroEvent{*code, static_cast<std::uint8_t>(value)};
-  }
-  return std::nullopt;
-}
-
 // ---- reading JSON values ---------------------------------------------------------------------------------
 
 const Json* Member(const Json& object, const char* name) {
@@ -110,7 +57,9 @@ void OnlyMembers(const Json& object, std::initializer_list<std::string_view> kno
       Fail(In(where, "unknown member \"" + item.key() + "\""));
 }
 
-std::int64_t Integer(const Json& value, std::int64_t low, std::int64_t high, const std::string& what) {
+// `rule` says the values that mean something, where they are fewer than those a file can hold.
+std::int64_t Integer(const Json& value, std::int64_t low, std::int64_t high, const std::string& what,
+                     std::string_view rule = {}) {
   std::int64_t n = 0;
   if (value.is_number_unsigned()) {
     const auto u = value.get<std::uint64_t>();
@@ -118,10 +67,12 @@ std::int64_t Integer(const Json& value, std::int64_t low, std::int64_t high, con
   } else if (value.is_number_integer()) {
     n = value.get<std::int64_t>();
   } else {
-    Fail(what + " must be a whole number");
+    Fail(what + " must be a whole number" + (rule.empty() ? "" : ", " + std::string(rule)));
   }
-  if (n < low || n > high)
+  if (n < low || n > high) {
+    if (!rule.empty()) Fail(what + " is " + std::string(rule) + ", not " + value.dump());
     Fail(what + " must be from " + std::to_string(low) + " to " + std::to_string(high) + ", not " + value.dump());
+  }
   return n;
 }
 
@@ -143,7 +94,7 @@ std::int64_t WordOrInteger(const Json& value, std::span<const std::string_view> 
 
 std::int64_t Flag(const Json& value, std::int64_t low, std::int64_t high, const std::string& what) {
   if (value.is_boolean()) return value.get<bool>() ? 1 : 0;
-  return Integer(value, low, high, what);
+  return Integer(value, low, high, what, "true or false");
 }
 
 Json FlagJson(std::int64_t value) { return value == 0 || value == 1 ? Json(value == 1) : Json(value); }
@@ -158,8 +109,10 @@ std::u16string Text(const Json& value, std::size_t capacity, const std::string& 
   const auto text = Utf16Of(value.get_ref<const std::string&>());
   if (!text) Fail(what + " is not valid UTF-8");
   if (text->find(u'\0') != std::u16string::npos) Fail(what + " must not hold the character U+0000");
+  // A text of the whole capacity has no room for its terminator; check says so, and only a damaged
+  // profile carried back with --force holds one.
   if (text->size() > capacity)
-    Fail(what + " has " + std::to_string(text->size()) + " UTF-16 units; at most " + std::to_string(capacity) +
+    Fail(what + " has " + std::to_string(text->size()) + " characters; at most " + std::to_string(capacity - 1) +
          " fit");
   return *text;
 }
@@ -205,8 +158,12 @@ int HexValue(char c) {
   return -1;
 }
 
-void ApplyExtra(const Json& extra, std::uint8_t* bytes, std::size_t size, const std::string& where) {
+// Extra bytes fill in what no member says; one that would change what a member says is refused, so the
+// members stay the truth about the record.
+void ApplyExtra(const Json& extra, std::uint8_t* bytes, std::size_t size, const std::vector<FieldSpan>& fields,
+                const std::string& where) {
   const std::string what = In(where, "extra");
+  const std::vector<std::uint8_t> before(bytes, bytes + size);
   if (!extra.is_object()) Fail(what + " must be an object of offsets and hex bytes, such as {\"538\": \"4300\"}");
   for (const auto& item : extra.items()) {
     const std::string& key = item.key();
@@ -225,6 +182,11 @@ void ApplyExtra(const Json& extra, std::uint8_t* bytes, std::size_t size, const 
       bytes[offset + k / 2] = static_cast<std::uint8_t>(high * 16 + low);
     }
   }
+  std::size_t changed = 0;
+  Field field{};
+  if (ChangesSpans(before.data(), bytes, fields, &changed, &field))
+    Fail(what + " at offset " + std::to_string(changed) + " would change " + std::string(FieldWhat(field)) +
+         "; extra may carry only bytes that no member says");
 }
 
 // ---- key records -----------------------------------------------------------------------------------------
@@ -238,13 +200,12 @@ Json EncodeMacro(const KeyRecord& record, int variant) {
   json["interval"] = WordJson(IntervalSwitchWords(), macro.IntervalOn);
   json["intervalLength"] = WordJson(IntervalWords(), macro.IntervalIndex);
   if (macro.EventCount > store::kMacroEventCapacity) json["eventCount"] = macro.EventCount;
-  editors::MacroModel model;
-  model.Load(record);
   Json events = Json::array();
-  for (int i = 0; i < model.EventCount(); ++i) {
-    const auto line = model.LineText(i, LayoutOf(variant));
+  const int count = std::min<int>(macro.EventCount, store::kMacroEventCapacity);
+  for (int i = 0; i < count; ++i) {
     const auto event = macro.Events[i];
-    const auto parsed = ParseEventLine(line, variant);
+    const auto line = EventLine(event, variant);
+    const auto parsed = ParseEventLine(line, variant).event;
     if (parsed && parsed->code == event.code && parsed->value == event.value) {
       events.push_back(Readable(line));
     } else {
@@ -261,10 +222,10 @@ void DecodeMacro(const Json& json, int variant, KeyRecord& record, const std::st
   auto& macro = record.macro;
   if (const Json* v = Member(json, "pauses")) macro.DelayMode = WordOrInteger(*v, PauseWords(), kI32Min, kI32Max, at + " pauses");
   if (const Json* v = Member(json, "repeat")) macro.RepeatMode = WordOrInteger(*v, RepeatWords(), kI32Min, kI32Max, at + " repeat");
+  macro.RepeatCountIndex = 0;
   if (const Json* v = Member(json, "repeatCount"))
-    macro.RepeatCountIndex = static_cast<std::int32_t>(Integer(*v, kI32Min + 1, kI32Max + 1, at + " repeatCount") - 1);
-  else
-    macro.RepeatCountIndex = 0;
+    macro.RepeatCountIndex =
+        static_cast<std::int32_t>(Integer(*v, kI32Min + 1, kI32Max + 1, at + " repeatCount", "1 to 10") - 1);
   if (const Json* v = Member(json, "interval"))
     macro.IntervalOn = WordOrInteger(*v, IntervalSwitchWords(), kI32Min, kI32Max, at + " interval");
   if (const Json* v = Member(json, "intervalLength"))
@@ -284,11 +245,9 @@ void DecodeMacro(const Json& json, int variant, KeyRecord& record, const std::st
         macro.Events[count] = {static_cast<std::uint8_t>(Integer(*code, 0, 255, what + " code")),
                                static_cast<std::uint8_t>(Integer(*value, 0, 255, what + " value"))};
       } else {
-        const auto line = Text(event, 64, what);
-        const auto parsed = ParseEventLine(line, variant);
-        if (!parsed)
-          Fail(what + " \"" + Readable(line) + "\" is no macro line such as \"A Press\", \"A Release\" or \"200ms\"");
-        macro.Events[count] = *parsed;
+        const ParsedLine parsed = ParseEventLine(Text(event, 64, what), variant);
+        if (!parsed.event) Fail(what + " " + parsed.problem);
+        macro.Events[count] = *parsed.event;
       }
       ++count;
     }
@@ -296,6 +255,17 @@ void DecodeMacro(const Json& json, int variant, KeyRecord& record, const std::st
   macro.EventCount = static_cast<std::uint16_t>(count);
   if (const Json* v = Member(json, "eventCount"))
     macro.EventCount = static_cast<std::uint16_t>(Integer(*v, 0, 65535, at + " eventCount"));
+}
+
+// The fields a key entry's members say; a text left out (one UTF-8 cannot carry) says nothing.
+std::vector<FieldSpan> SaidFields(const KeyRecord& record, const Json& json) {
+  const Json* launch = Member(json, "launch");
+  auto fields = KeyFields(record);
+  std::erase_if(fields, [&](const FieldSpan& span) {
+    return (span.field == Field::LaunchPath && !(launch && Member(*launch, "path"))) ||
+           (span.field == Field::LaunchName && !(launch && Member(*launch, "name")));
+  });
+  return fields;
 }
 
 void DecodeFunction(const Json& json, std::uint8_t kind, int variant, KeyRecord& record, const std::string& where) {
@@ -307,8 +277,13 @@ void DecodeFunction(const Json& json, std::uint8_t kind, int variant, KeyRecord&
         code = static_cast<std::uint8_t>(Integer(*v, 0, 255, In(where, "keyCode")));
       } else if (const Json* sends = Member(json, "sends")) {
         const auto name = Text(*sends, 64, In(where, "sends"));
-        const auto found = CodeNamed(variant, name, false);
-        if (!found) Fail(In(where, "no key is named \"" + Readable(name) + "\""));
+        const auto found = CodeOfKeyWord(name, variant);
+        if (!found) {
+          std::string problem = "no key is named \"" + Readable(name) + "\"";
+          const auto nearest = NearestKeyWords(name, variant);
+          if (!nearest.empty()) problem += "; did you mean " + QuotedChoice(nearest) + "?";
+          Fail(In(where, problem + " (list-keys lists them)"));
+        }
         code = *found;
       }
       record.singleKey.KeyCode = code;
@@ -323,9 +298,10 @@ void DecodeFunction(const Json& json, std::uint8_t kind, int variant, KeyRecord&
         OnlyMembers(*target, {"profile", "layer", "onScreen"}, at);
         auto& view = record.profileSwitch;
         if (const Json* v = Member(*target, "profile"))
-          view.TargetProfile = static_cast<std::int32_t>(Integer(*v, kI32Min + 1, kI32Max + 1, at + " profile") - 1);
+          view.TargetProfile =
+              static_cast<std::int32_t>(Integer(*v, kI32Min + 1, kI32Max + 1, at + " profile", "1 to 10") - 1);
         if (const Json* v = Member(*target, "layer"))
-          view.TargetLayer = static_cast<std::int32_t>(Integer(*v, kI32Min + 1, kI32Max + 1, at + " layer") - 1);
+          view.TargetLayer = static_cast<std::int32_t>(Integer(*v, kI32Min + 1, kI32Max + 1, at + " layer", "1 to 3") - 1);
         if (const Json* v = Member(*target, "onScreen"))
           view.ShowOsd = static_cast<std::int32_t>(Flag(*v, kI32Min, kI32Max, at + " onScreen"));
       }
@@ -344,23 +320,27 @@ void DecodeFunction(const Json& json, std::uint8_t kind, int variant, KeyRecord&
       break;
   }
   record.FunctionKind = kind;
-  if (const Json* extra = Member(json, "extra")) ApplyExtra(*extra, record.bytes, store::kKeyRecordSize, where);
+  if (const Json* extra = Member(json, "extra"))
+    ApplyExtra(*extra, record.bytes, store::kKeyRecordSize, SaidFields(record, json), where);
 }
 
-Json EncodeKey(const KeyRecord& record, int slot, int variant) {
+Json EncodeKey(const KeyRecord& record, int slot, int variant, const Labels& labels) {
   Json json;
   json["slot"] = slot;
   const auto name = SlotName(variant, slot);
   if (!name.empty()) json["key"] = Readable(name);
   const std::uint8_t kind = record.FunctionKind;
   json["kind"] = kind;
-  if (const auto textKey = FunctionTextKey(kind); !textKey.empty()) json["function"] = textKey;
+  if (const auto textKey = FunctionTextKey(kind); !textKey.empty()) {
+    json["function"] = textKey;
+    json["label"] = labels.Text(textKey);
+  }
   switch (kind) {
     case store::kind::kSingleKey: {
       const std::uint8_t code = record.singleKey.KeyCode;
-      const auto sends = catalogue::KeyName(code, LayoutOf(variant));
+      const auto sends = KeyWord(code, variant);
       json["sends"] = Readable(sends);
-      if (CodeNamed(variant, sends, false) != code) json["keyCode"] = code;
+      if (CodeOfKeyWord(sends, variant) != code) json["keyCode"] = code;
       break;
     }
     case store::kind::kMacro:
@@ -390,21 +370,27 @@ Json EncodeKey(const KeyRecord& record, int slot, int variant) {
   return json;
 }
 
-// Reads one key entry of a layer into `keys`; a slot may be named by its number or its key name.
-void DecodeKey(const Json& json, int variant, KeyRecord (&keys)[store::kKeyCount], std::array<bool, store::kKeyCount>& seen,
-               const std::string& layerWhere, std::size_t index) {
+// Reads one key entry of a layer into `keys`; a slot may be named by its number or its key name, the
+// function by its text key, its label or its kind.
+void DecodeKey(const Json& json, int variant, const Labels& labels, KeyRecord (&keys)[store::kKeyCount],
+               std::array<bool, store::kKeyCount>& seen, const std::string& layerWhere, std::size_t index) {
   const std::string entry = layerWhere + ", key entry " + std::to_string(index + 1);
-  OnlyMembers(json, {"slot", "key", "kind", "function", "sends", "keyCode", "macro", "switchTo", "launch", "extra"},
+  OnlyMembers(json,
+              {"slot", "key", "kind", "function", "label", "sends", "keyCode", "macro", "switchTo", "launch", "extra"},
               entry);
   std::optional<int> slot;
   if (const Json* v = Member(json, "slot")) slot = static_cast<int>(Integer(*v, 0, store::kKeyCount - 1, entry + " slot"));
   if (const Json* v = Member(json, "key")) {
     const auto name = Text(*v, 64, entry + " key");
     const auto named = SlotNamed(variant, name);
-    if (!slot && !named)
-      Fail(entry + ": no single key of layout variant " + std::to_string(variant) + " is named \"" + Readable(name) +
-           "\"; give its \"slot\"");
-    if (slot && SlotName(variant, *slot) != name)
+    if (!slot && !named) {
+      std::string problem = entry + ": no key of layout variant " + std::to_string(variant) + " is named \"" +
+                            Readable(name) + "\"";
+      const auto nearest = NearestSlotNames(variant, name);
+      if (!nearest.empty()) problem += "; did you mean " + QuotedChoice(nearest) + "?";
+      Fail(problem + " (list-keys lists them; or give its \"slot\")");
+    }
+    if (slot && named != slot)
       Fail(entry + ": slot " + std::to_string(*slot) + " is not the key \"" + Readable(name) + "\"");
     slot = slot ? slot : named;
   }
@@ -415,15 +401,18 @@ void DecodeKey(const Json& json, int variant, KeyRecord (&keys)[store::kKeyCount
 
   std::optional<std::uint8_t> kind;
   if (const Json* v = Member(json, "kind")) kind = static_cast<std::uint8_t>(Integer(*v, 0, 255, In(where, "kind")));
-  if (const Json* v = Member(json, "function")) {
-    if (!v->is_string()) Fail(In(where, "function must be a text key such as \"MUTE\""));
-    const auto& textKey = v->get_ref<const std::string&>();
-    const auto named = KindOfTextKey(textKey);
-    if (!named) Fail(In(where, "no function is called \"" + textKey + "\""));
-    if (kind && *kind != *named)
-      Fail(In(where, "kind " + std::to_string(*kind) + " is not the function \"" + textKey +
+  // The label is for reading; it names the function only when neither "function" nor "kind" does.
+  const Json* word = Member(json, "function");
+  if (!word && !kind) word = Member(json, "label");
+  if (word) {
+    if (!word->is_string()) Fail(In(where, "function must be a text such as \"MUTE\" or \"Mute\""));
+    const auto& text = word->get_ref<const std::string&>();
+    const FunctionWord named = KindOfWord(text, labels);
+    if (!named.kind) Fail(In(where, named.problem));
+    if (kind && *kind != *named.kind)
+      Fail(In(where, "kind " + std::to_string(*kind) + " is not the function \"" + text +
                          "\"; change both or leave one out"));
-    kind = named;
+    kind = named.kind;
   }
   if (!kind) Fail(where + " needs its \"function\" or its \"kind\"");
   DecodeFunction(json, *kind, variant, keys[*slot], where);
@@ -440,10 +429,10 @@ bool HasContent(const KeyRecord& record) {
 void CheckFormat(const Json& json, std::string_view format) {
   if (const Json* v = Member(json, "format"); v && *v != format)
     Fail("this is no " + std::string(format) + " document (its format is " + v->dump() + ")");
-  if (const Json* v = Member(json, "version")) Integer(*v, kJsonVersion, kJsonVersion, "version");
+  if (const Json* v = Member(json, "version")) Integer(*v, 1, kJsonVersion, "version");
 }
 
-int DecodeProfile(const Json& json, ProfileRecord& profile) {
+int DecodeProfile(const Json& json, ProfileRecord& profile, const Labels& labels) {
   OnlyMembers(json,
               {"format", "version", "variant", "name", "program", "autoSwitch", "layerShown", "companion", "layers", "extra"},
               "the profile");
@@ -455,7 +444,7 @@ int DecodeProfile(const Json& json, ProfileRecord& profile) {
   if (const Json* v = Member(json, "program")) PutText(profile.Exe, Text(*v, store::kPathCapacity, "program"));
   if (const Json* v = Member(json, "autoSwitch")) profile.AutoSwitch = static_cast<std::uint32_t>(Flag(*v, 0, kU32Max, "autoSwitch"));
   if (const Json* v = Member(json, "layerShown"))
-    profile.Keymap = static_cast<std::uint32_t>(Integer(*v, 1, kU32Max + 1, "layerShown") - 1);
+    profile.Keymap = static_cast<std::uint32_t>(Integer(*v, 1, kU32Max + 1, "layerShown", "1 to 3") - 1);
   if (const Json* companion = Member(json, "companion")) {
     OnlyMembers(*companion, {"deviceMode", "buttonInfoChanged", "keymapChanged"}, "companion");
     if (const Json* v = Member(*companion, "deviceMode"))
@@ -481,16 +470,21 @@ int DecodeProfile(const Json& json, ProfileRecord& profile) {
       if (!keys->is_array()) Fail(LayerWhere(number) + ": keys must be a list [ ... ]");
       std::array<bool, store::kKeyCount> seen{};
       for (std::size_t k = 0; k < keys->size(); ++k)
-        DecodeKey((*keys)[k], variant, profile.keys[number], seen, LayerWhere(number), k);
+        DecodeKey((*keys)[k], variant, labels, profile.keys[number], seen, LayerWhere(number), k);
     }
   }
-  if (const Json* extra = Member(json, "extra"))
-    ApplyExtra(*extra, reinterpret_cast<std::uint8_t*>(&profile), store::kProfileSize, "the profile");
+  if (const Json* extra = Member(json, "extra")) {
+    auto fields = ProfileFields(profile);
+    std::erase_if(fields, [&](const FieldSpan& span) {
+      return (span.field == Field::Name && !Member(json, "name")) || (span.field == Field::Program && !Member(json, "program"));
+    });
+    ApplyExtra(*extra, reinterpret_cast<std::uint8_t*>(&profile), store::kProfileSize, fields, "the profile");
+  }
   return variant;
 }
 
-Json EncodeProfile(const ProfileRecord& profile, int variant) {
-  variant = app::LayoutVariant(variant < 0 ? 0u : static_cast<std::uint32_t>(variant));
+Json EncodeProfile(const ProfileRecord& profile, int variant, const Labels& labels) {
+  variant = Variant(variant);
   Json json;
   json["format"] = kProfileFormat;
   json["version"] = kJsonVersion;
@@ -506,12 +500,12 @@ Json EncodeProfile(const ProfileRecord& profile, int variant) {
   for (int layer = 0; layer < store::kLayerCount; ++layer) {
     Json keys = Json::array();
     for (int slot = 0; slot < store::kKeyCount; ++slot)
-      if (HasContent(profile.keys[layer][slot])) keys.push_back(EncodeKey(profile.keys[layer][slot], slot, variant));
+      if (HasContent(profile.keys[layer][slot])) keys.push_back(EncodeKey(profile.keys[layer][slot], slot, variant, labels));
     layers.push_back(Json{{"layer", layer + 1}, {"keys", std::move(keys)}});
   }
   json["layers"] = std::move(layers);
   const auto rebuilt = std::make_unique<ProfileRecord>();
-  DecodeProfile(json, *rebuilt);
+  DecodeProfile(json, *rebuilt, Labels());
   Json extra = ExtraRuns(reinterpret_cast<const std::uint8_t*>(&profile), reinterpret_cast<const std::uint8_t*>(rebuilt.get()),
                          store::kProfileSize);
   if (!extra.empty()) json["extra"] = std::move(extra);
@@ -572,12 +566,14 @@ std::string Dump(const Json& json) { return json.dump(2) + "\n"; }
 
 }  // namespace
 
-std::string ProfileToJson(const ProfileRecord& profile, int variant) { return Dump(EncodeProfile(profile, variant)); }
+std::string ProfileToJson(const ProfileRecord& profile, int variant, const Labels& labels) {
+  return Dump(EncodeProfile(profile, variant, labels));
+}
 
-JsonResult ProfileFromJson(std::string_view text, ProfileRecord& profile, int* variant) {
+JsonResult ProfileFromJson(std::string_view text, ProfileRecord& profile, int* variant, const Labels& labels) {
   const auto scratch = std::make_unique<ProfileRecord>();
   int documentVariant = 0;
-  JsonResult result = Convert(text, [&](const Json& json) { documentVariant = DecodeProfile(json, *scratch); });
+  JsonResult result = Convert(text, [&](const Json& json) { documentVariant = DecodeProfile(json, *scratch, labels); });
   if (!result.ok) return result;
   std::memcpy(static_cast<void*>(&profile), scratch.get(), store::kProfileSize);
   if (variant) *variant = documentVariant;

@@ -4,6 +4,7 @@
 
 #include "app/KeyLayout.h"
 #include "store/RegistryPersistence.h"
+#include "tools/profile/OutputFiles.h"
 #include "tools/profile/ProfileCheck.h"
 #include "tools/profile/ProfileJson.h"
 
@@ -26,17 +27,17 @@ BackupResult BackupSettings(platform::Registry& registry, const std::filesystem:
   std::filesystem::create_directories(folder, error);
   const int variant = app::LayoutVariant(store->header.Language);
   const auto write = [&](const std::string& name, const std::string& text) {
-    if (!WriteWholeFile(folder / name, text)) {
+    if (const WriteResult written = WriteFileSafely(folder / name, text); !written.ok) {
       result.outcome = Outcome::UsageOrIo;
-      result.messages.push_back(PathText(folder / name) + ": cannot be written");
+      result.messages.push_back(PathText(folder / name) + ": cannot be written: " + written.error);
     }
   };
   write(HeaderFileName(), HeaderToJson(store->header));
   for (int p = 0; p < store::kProfileCount; ++p) {
     write(ProfileFileName(p), ProfileToJson(store->profiles[p], variant));
     for (const auto& problem : CheckProfile(store->profiles[p], variant))
-      result.messages.push_back("warning: " + ProfileFileName(p) + ": " + problem.text +
-                                " (restore refuses it until it is put right)");
+      result.messages.push_back(ProfileFileName(p) + ": warning: " + problem.text +
+                                (problem.severity == Severity::Fault ? " (restore refuses it until it is put right)" : ""));
   }
   return result;
 }
@@ -51,15 +52,16 @@ BackupResult RestoreSettings(platform::Registry& registry, platform::WindowMesse
     return result;
   }
   const auto store = store::MakeStore();
+  std::vector<std::string> warnings;  // told only when the restore goes ahead
   const auto fail = [&](Outcome outcome, const std::string& message) {
     if (result.outcome != Outcome::UsageOrIo) result.outcome = outcome;
     result.messages.push_back(message);
   };
 
-  const auto headerText = ReadWholeFile(folder / HeaderFileName());
-  if (!headerText) {
-    fail(Outcome::UsageOrIo, PathText(folder / HeaderFileName()) + ": cannot be read");
-  } else if (const JsonResult read = HeaderFromJson(*headerText, store->header); !read.ok) {
+  const FileBytes headerText = ReadWholeFile(folder / HeaderFileName());
+  if (!headerText.bytes) {
+    fail(Outcome::UsageOrIo, PathText(folder / HeaderFileName()) + ": cannot be read: " + headerText.error);
+  } else if (const JsonResult read = HeaderFromJson(*headerText.bytes, store->header); !read.ok) {
     fail(Outcome::InputProblem, HeaderFileName() + ": " + read.message);
   } else {
     for (const auto& problem : CheckRegistryFit(store->header)) fail(Outcome::InputProblem, HeaderFileName() + ": " + problem.text);
@@ -68,17 +70,21 @@ BackupResult RestoreSettings(platform::Registry& registry, platform::WindowMesse
     const std::string name = ProfileFileName(p);
     const LoadedProfile loaded = LoadProfile(folder / name, std::nullopt);
     if (!loaded.profile) {
-      for (const auto& problem : loaded.problems) fail(loaded.outcome, problem);
+      for (const auto& problem : loaded.problems) fail(loaded.outcome, name + ": " + problem);
       continue;
     }
     store->profiles[p] = *loaded.profile;
-    for (const auto& problem : CheckProfile(*loaded.profile, loaded.variant)) fail(Outcome::InputProblem, name + ": " + problem.text);
+    for (const auto& problem : CheckProfile(*loaded.profile, loaded.variant)) {
+      if (problem.severity == Severity::Fault) fail(Outcome::InputProblem, name + ": " + problem.text);
+      else warnings.push_back(name + ": warning: " + problem.text);
+    }
     for (const auto& problem : CheckRegistryFit(*loaded.profile)) fail(Outcome::InputProblem, name + ": " + problem.text);
   }
   if (result.outcome != Outcome::Ok) {
     result.messages.push_back("nothing was written to the registry");
     return result;
   }
+  result.messages = std::move(warnings);
   const store::SaveReport report = store::SaveSettings(*store, registry, messenger);
   if (!report.ok())
     fail(Outcome::UsageOrIo, std::to_string(report.valuesFailed) + " of " + std::to_string(store::kValuesWritten) +

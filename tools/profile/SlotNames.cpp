@@ -1,107 +1,25 @@
 #include "tools/profile/SlotNames.h"
 
+#include <algorithm>
 #include <array>
-#include <vector>
 
 #include "app/KeyLayout.h"
-#include "catalogue/KeyNames.h"
-#include "platform/portable/UsKeyboardLayout.h"
 #include "store/SettingsStore.h"
+#include "tools/profile/KeyWords.h"
+#include "tools/profile/KeyboardVariants.h"
 #include "tools/profile/Text.h"
 
 namespace profiletool {
 namespace {
 
-// The unshifted characters of the Japanese keyboard where they differ from the US one.
-class JapaneseLayout final : public platform::KeyboardLayout {
- public:
-  std::optional<std::uint8_t> CharacterOf(std::uint8_t vk) const override {
-    switch (vk) {
-      case 0xBA: return ':';
-      case 0xBB: return ';';
-      case 0xC0: return '@';
-      case 0xDC: return 0xA5;  // the yen sign
-      case 0xDE: return '^';
-      case 0xE2: return '\\';
-      default: return m_us.CharacterOf(vk);
-    }
-  }
-
- private:
-  platform::UsKeyboardLayout m_us;
-};
-
-struct SlotKey {
-  std::uint8_t vk = 0;
-  const char16_t* name = nullptr;  // for keys the key names leave empty or share with another key
-};
-
-constexpr SlotKey kNumberPadEnter{0x0D, u"(Enter)"};
-
-// Row by row as the slots count them, the Enter key (51) after the top letter row.
-const std::vector<SlotKey>& UsKeys() {
-  static const std::vector<SlotKey> keys = {
-      {0x1B}, {0x70}, {0x71}, {0x72}, {0x73}, {0x74}, {0x75}, {0x76}, {0x77}, {0x78}, {0x79}, {0x7A}, {0x7B},
-      {0x2C}, {0x91}, {0x13},
-      {0xC0}, {'1'}, {'2'}, {'3'}, {'4'}, {'5'}, {'6'}, {'7'}, {'8'}, {'9'}, {'0'}, {0xBD}, {0xBB}, {0xDC}, {0x08},
-      {0x2D}, {0x24}, {0x21}, {0x90}, {0x6F}, {0x6A}, {0x6D},
-      {0x09}, {'Q'}, {'W'}, {'E'}, {'R'}, {'T'}, {'Y'}, {'U'}, {'I'}, {'O'}, {'P'}, {0xDB}, {0xDD},
-      {0x0D}, {0x2E}, {0x23}, {0x22}, {0x67}, {0x68}, {0x69}, {0x6B},
-      {0x14}, {'A'}, {'S'}, {'D'}, {'F'}, {'G'}, {'H'}, {'J'}, {'K'}, {'L'}, {0xBA}, {0xDE}, {0x64}, {0x65}, {0x66},
-      {0xA0}, {'Z'}, {'X'}, {'C'}, {'V'}, {'B'}, {'N'}, {'M'}, {0xBC}, {0xBE}, {0xBF}, {0xA1}, {0x26},
-      {0x61}, {0x62}, {0x63}, kNumberPadEnter,
-      {0xA2}, {0x5B}, {0xA4}, {0x20}, {0xA5}, {0x5C}, {0x5D}, {0xA3}, {0x25}, {0x28}, {0x27}, {0x60}, {0x6E},
-  };
-  return keys;
-}
-
-// The US keys with one more beside the left Shift.
-const std::vector<SlotKey>& IsoKeys() {
-  static const std::vector<SlotKey> keys = [] {
-    auto iso = UsKeys();
-    iso.insert(iso.begin() + 75, SlotKey{0xE2});
-    return iso;
-  }();
-  return keys;
-}
-
-const std::vector<SlotKey>& JapaneseKeys() {
-  static const std::vector<SlotKey> keys = {
-      {0x1B}, {0x70}, {0x71}, {0x72}, {0x73}, {0x74}, {0x75}, {0x76}, {0x77}, {0x78}, {0x79}, {0x7A}, {0x7B},
-      {0x2C}, {0x91}, {0x13},
-      {0xF3, u"Zenkaku"}, {'1'}, {'2'}, {'3'}, {'4'}, {'5'}, {'6'}, {'7'}, {'8'}, {'9'}, {'0'}, {0xBD}, {0xDE},
-      {0xDC}, {0x08},
-      {0x2D}, {0x24}, {0x21}, {0x90}, {0x6F}, {0x6A}, {0x6D},
-      {0x09}, {'Q'}, {'W'}, {'E'}, {'R'}, {'T'}, {'Y'}, {'U'}, {'I'}, {'O'}, {'P'}, {0xC0}, {0xDB},
-      {0x0D}, {0x2E}, {0x23}, {0x22}, {0x67}, {0x68}, {0x69}, {0x6B},
-      {0x14}, {'A'}, {'S'}, {'D'}, {'F'}, {'G'}, {'H'}, {'J'}, {'K'}, {'L'}, {0xBB}, {0xBA}, {0xDD},
-      {0x64}, {0x65}, {0x66},
-      {0xA0}, {'Z'}, {'X'}, {'C'}, {'V'}, {'B'}, {'N'}, {'M'}, {0xBC}, {0xBE}, {0xBF}, {0xE2}, {0xA1}, {0x26},
-      {0x61}, {0x62}, {0x63}, kNumberPadEnter,
-      {0xA2}, {0x5B}, {0xA4}, {0x1D, u"Muhenkan"}, {0x20}, {0x1C, u"Henkan"}, {0x15, u"Kana"}, {0xA5}, {0x5C},
-      {0x5D}, {0xA3}, {0x25}, {0x28}, {0x27}, {0x60}, {0x6E},
-  };
-  return keys;
-}
-
-int Variant(int variant) { return app::LayoutVariant(variant < 0 ? 0u : static_cast<std::uint32_t>(variant)); }
-
-const std::vector<SlotKey>& KeysOf(int variant) {
-  switch (Variant(variant)) {
-    case 1: return IsoKeys();
-    case 2: return JapaneseKeys();
-    default: return UsKeys();
-  }
-}
-
 const std::array<std::u16string, store::kKeyCount>& NamesOf(int variant) {
   static const auto tables = [] {
     std::array<std::array<std::u16string, store::kKeyCount>, app::kLayoutVariants> names;
-    for (int v = 0; v < app::kLayoutVariants; ++v) {
-      const auto& keys = KeysOf(v);
-      for (std::size_t slot = 0; slot < keys.size() && slot < store::kKeyCount; ++slot)
-        names[v][slot] = keys[slot].name ? keys[slot].name : catalogue::KeyName(keys[slot].vk, LayoutOf(v));
-    }
+    for (int v = 0; v < app::kLayoutVariants; ++v)
+      for (int slot = 0; slot < store::kKeyCount; ++slot) {
+        const char16_t* own = SlotOwnName(v, slot);
+        names[v][slot] = own ? own : KeyWord(SlotKeyCode(v, slot), v);
+      }
     return names;
   }();
   return tables[Variant(variant)];
@@ -109,38 +27,38 @@ const std::array<std::u16string, store::kKeyCount>& NamesOf(int variant) {
 
 }  // namespace
 
-const platform::KeyboardLayout& LayoutOf(int variant) {
-  static const platform::UsKeyboardLayout us;
-  static const JapaneseLayout japanese;
-  if (Variant(variant) == 2) return japanese;
-  return us;
-}
-
-std::uint8_t SlotKeyCode(int variant, int slot) {
-  const auto& keys = KeysOf(variant);
-  return slot >= 0 && static_cast<std::size_t>(slot) < keys.size() ? keys[slot].vk : 0;
-}
-
 std::u16string SlotName(int variant, int slot) {
   return store::ValidKey(slot) ? NamesOf(variant)[slot] : std::u16string();
 }
 
 std::optional<int> SlotNamed(int variant, std::u16string_view name) {
-  std::optional<int> found;
-  if (name.empty()) return found;
+  if (name.empty()) return std::nullopt;
   const auto& names = NamesOf(variant);
-  for (int slot = 0; slot < store::kKeyCount; ++slot) {
-    if (names[slot] != name) continue;
-    if (found) return std::nullopt;
-    found = slot;
+  for (const std::u16string& word : {Folded(name), Folded(CanonicalKeyWord(name))})
+    for (int slot = 0; slot < store::kKeyCount; ++slot)
+      if (!names[slot].empty() && Folded(names[slot]) == word) return slot;
+  return std::nullopt;
+}
+
+std::vector<std::u16string> NearestSlotNames(int variant, std::u16string_view name) {
+  std::vector<std::u16string> candidates;
+  for (const auto& slotName : NamesOf(variant)) {
+    if (slotName.empty()) continue;
+    candidates.push_back(slotName);
+    for (auto& alias : KeyAliases(slotName)) candidates.push_back(std::move(alias));
   }
-  return found;
+  std::vector<std::u16string> nearest;
+  for (const auto& near : Nearest(name, candidates, 6)) {
+    const std::u16string slotName = SlotName(variant, *SlotNamed(variant, near));
+    if (std::find(nearest.begin(), nearest.end(), slotName) == nearest.end() && nearest.size() < 3)
+      nearest.push_back(slotName);
+  }
+  return nearest;
 }
 
 std::string SlotLabel(int variant, int slot) {
   const auto name = SlotName(variant, slot);
   if (name.empty()) return "slot " + std::to_string(slot);
-  if (SlotNamed(variant, name) != slot) return "key " + Readable(name) + " (slot " + std::to_string(slot) + ")";
   return "key " + Readable(name);
 }
 

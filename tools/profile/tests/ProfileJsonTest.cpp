@@ -82,15 +82,15 @@ TEST(ProfileJson, KeysReadAsTheProgramNamesThem) {
   const Json json = Json::parse(ProfileToJson(*profile, 0));
   EXPECT_EQ(json["name"], "Raid \u00FC");
   EXPECT_EQ(json["layerShown"], 2);
-  EXPECT_EQ(json["layers"][1]["keys"][0], Json::parse(R"({"slot":5,"key":"F5","kind":39,"function":"MUTE"})"));
+  EXPECT_EQ(json["layers"][1]["keys"][0], Json::parse(R"({"slot":5,"key":"F5","kind":39,"function":"MUTE","label":"Mute"})"));
   const Json& layer1 = json["layers"][0]["keys"];
   EXPECT_EQ(layer1[0]["sends"], "A");
   EXPECT_FALSE(layer1[0].contains("keyCode"));
   EXPECT_EQ(layer1[1]["macro"], Json::parse(R"({"pauses":"record","repeat":"count","repeatCount":1,"interval":"off",
       "intervalLength":"200ms","events":["A Press","100ms","Left Button Release"]})"));
   EXPECT_EQ(layer1[1]["extra"], Json::parse(R"({"538":"43003a005c006f006c0064002e006500780065","1058":"4f006c0064"})"));
-  EXPECT_EQ(layer1[2]["sends"], "Enter");
-  EXPECT_EQ(layer1[2]["keyCode"], 0x2B);  // the name alone would read back as 0x0D
+  EXPECT_EQ(layer1[2]["sends"], "Execute");  // the program shows "Enter", the name of 0x0D, for it too
+  EXPECT_FALSE(layer1[2].contains("keyCode"));
   EXPECT_EQ(json["layers"][2]["keys"][0]["switchTo"], Json::parse(R"({"profile":3,"layer":2,"onScreen":true})"));
 }
 
@@ -100,13 +100,35 @@ struct Edit {
   std::vector<std::uint8_t> prefix;  // the record's first bytes
 };
 
+std::vector<std::uint8_t> SingleKey(std::uint8_t code) {
+  std::vector<std::uint8_t> bytes(27, 0);
+  bytes[0] = store::kind::kSingleKey;
+  bytes[26] = code;
+  return bytes;
+}
+
 TEST(ProfileJson, HandWrittenKeysBecomeTheRecordsTheProgramWrites) {
   const Edit edits[] = {
       {R"({"key":"F5","function":"VOLUMEUP"})", 5, {37}},
       {R"({"slot":5,"kind":37})", 5, {37}},
-      {R"({"key":"Q","function":"SINGLEKEY","sends":"F12"})", 39, {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x7B}},
+      {R"({"key":"f9","function":"volume up"})", 9, {37}},
+      {R"({"key":"Escape","function":"Select All"})", 0, {68}},
+      {R"({"key":"PrtSc","function":"mute"})", 13, {39}},
+      {R"({"key":"num lock","label":"Forward"})", 34, {51}},  // a label names the function when nothing else does
+      {R"({"key":"F1","function":"MUTE","label":"Volume Up"})", 1, {39}},  // the key wins over the label
+      {R"({"key":"Numpad Enter","function":"e-mail"})", 90, {53}},
+      {R"({"key":"Q","function":"SINGLEKEY","sends":"F12"})", 39, SingleKey(0x7B)},
+      {R"({"key":"Q","function":"single key","sends":"\\"})", 39, SingleKey(0xDC)},  // never the keypad separator
+      {R"({"key":"Q","function":"single key","sends":"Backslash"})", 39, SingleKey(0xDC)},
+      {R"({"key":"Q","function":"single key","sends":"Separator"})", 39, SingleKey(0x6C)},
+      {R"({"key":"Q","function":"single key","sends":"escape"})", 39, SingleKey(0x1B)},
+      {R"({"key":"Q","function":"single key","sends":"KP 7"})", 39, SingleKey(0x67)},
+      {R"({"key":"Q","function":"single key","sends":"0xE9"})", 39, SingleKey(0xE9)},
+      {R"({"key":"Q","kind":1,"keyCode":43})", 39, SingleKey(0x2B)},  // as version 1 wrote it
       {R"j({"key":"(Enter)","function":"MACRO","macro":{"events":["A Press","50ms","A Release"]}})j", 90,
        {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0x41, 0, 0xFF, 1, 0x41, 1}},
+      {R"j({"key":"Tab","function":"macro","macro":{"events":["a press","100 ms","lbutton release"]}})j", 38,
+       {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0x41, 0, 0xFF, 2, 0x01, 1}},
   };
   for (const Edit& edit : edits) {
     auto profile = NewProfile();
@@ -136,18 +158,31 @@ TEST(ProfileJson, ErrorsSayWhatAndWhereAndChangeNothing) {
       {"{\"name\": \"a\\u0000b\"}", "U+0000"},
       {"{\"nmae\": \"x\"}", "unknown member \"nmae\""},
       {"{\"format\": \"something else\"}", "no TrelmVantoria profile document"},
-      {"{\"version\": 2}", "version must be from 1 to 1"},
-      {"{\"layerShown\": 0}", "layerShown must be from 1"},
-      {"{\"name\": \"" + std::string(261, 'n') + "\"}", "name has 261 UTF-16 units"},
-      {R"({"layers":[{"keys":[{"key":"F5","function":"MUTEE"}]}]})", "layer 1, key F5: no function is called \"MUTEE\""},
+      {"{\"version\": 3}", "version must be from 1 to 2"},
+      {"{\"layerShown\": 0}", "layerShown is 1 to 3, not 0"},
+      {"{\"name\": \"" + std::string(261, 'n') + "\"}", "name has 261 characters; at most 259 fit"},
+      {R"({"layers":[{"keys":[{"key":"F5","function":"MUTEE"}]}]})",
+       "layer 1, key F5: no function is called \"MUTEE\"; did you mean \"MUTE\"?"},
       {R"({"layers":[{"keys":[{"key":"F5","kind":37,"function":"MUTE"}]}]})", "kind 37 is not the function \"MUTE\""},
-      {R"({"layers":[{"keys":[{"key":"F55","kind":37}]}]})", "is named \"F55\""},
+      {R"({"layers":[{"keys":[{"key":"F55","kind":37}]}]})", "is named \"F55\"; did you mean \"F5\""},
       {R"({"layers":[{"keys":[{"slot":6,"key":"F5","kind":37}]}]})", "slot 6 is not the key \"F5\""},
       {R"({"layers":[{"keys":[{"key":"F5","kind":37},{"slot":5,"kind":39}]}]})", "layer 1, key F5 is listed twice"},
       {R"({"layers":[{"keys":[{"key":"F5","kind":256}]}]})", "kind must be from 0 to 255"},
-      {R"({"layers":[{"keys":[{"key":"F5","kind":1,"sends":"Foo"}]}]})", "no key is named \"Foo\""},
+      {R"({"layers":[{"keys":[{"key":"F5","kind":1,"sends":"Escpe"}]}]})", "no key is named \"Escpe\"; did you mean \"Esc\"?"},
       {R"({"layers":[{"keys":[{"key":"F5","function":"MACRO","macro":{"events":["A Prss"]}}]}]})", "event 1 \"A Prss\" is no macro line"},
-      {R"({"layers":[{"keys":[{"key":"F5","function":"MACRO","macro":{"events":["75ms"]}}]}]})", "event 1 \"75ms\""},
+      {R"({"layers":[{"keys":[{"key":"F5","function":"MACRO","macro":{"events":["75ms"]}}]}]})",
+       "event 1 \"75ms\": a pause is a multiple of 50 ms up to 12750 ms"},
+      {R"({"layers":[{"keys":[{"key":"F5","function":"MACRO","macro":{"events":["13000ms"]}}]}]})", "up to 12750 ms"},
+      {R"({"layers":[{"keys":[{"key":"F5","function":"SINGLEKEY","sends":"A","extra":{"26":"42"}}]}]})",
+       "extra at offset 26 would change the key it sends"},
+      {R"({"layers":[{"keys":[{"key":"F5","kind":39,"extra":{"0":"25"}}]}]})", "would change the function kind"},
+      {R"({"layers":[{"keys":[{"key":"F5","function":"MACRO","macro":{"events":["A Press"]},"extra":{"26":"42"}}]}]})",
+       "would change the macro's events"},
+      {R"({"layers":[{"keys":[{"key":"F5","kind":9,"launch":{"path":"C:\\a.exe"},"extra":{"540":"4400"}}]}]})",
+       "would change the program path"},
+      {R"({"extra":{"1048":"27"}})", "would change the keys"},
+      {R"({"name":"N","extra":{"4":"4f00"}})", "would change the profile name"},
+      {R"({"layerShown":2,"extra":{"526412":"02"}})", "would change the companion's values and the layer shown"},
       {R"({"layers":[{"keys":[{"key":"F5","function":"MACRO","macro":{"repeat":"often"}}]}]})", "\"count\", \"while held\""},
       {R"({"layers":[{"keys":[{"key":"F5","function":"MACRO","macro":{"events":[)" + events300 + "]}}]}]}", "has 300 events; a macro holds at most 256"},
       {R"({"layers":[{"keys":[{"key":"F5","kind":9,"extra":{"1590":"000000"}}]}]})", "reaches past the 1592 bytes"},

@@ -16,34 +16,30 @@ namespace {
 
 using namespace profiletool::testing;
 
-const Labels& English() {
-  static const Labels labels(u"Strings.xml");  // copied beside the tests by the build
-  return labels;
-}
+const Labels& English() { return Labels::English(); }
 
-TEST(SlotNames, EverySlotTheVariantShowsHasANameAndNoOtherDoes) {
+TEST(SlotNames, EverySlotTheVariantShowsHasANameOfItsOwnAndNoOtherDoes) {
   for (int variant = 0; variant < app::kLayoutVariants; ++variant) {
-    std::multiset<std::u16string> names;
+    std::set<std::u16string> names;
     for (int slot = 0; slot < store::kKeyCount; ++slot) {
       const bool shown = slot == store::kEnterKeySlot || !app::KeyRectangle(variant, slot).empty();
       EXPECT_EQ(!SlotName(variant, slot).empty(), shown) << variant << "/" << slot;
-      if (shown) names.insert(SlotName(variant, slot));
+      if (!shown) continue;
+      EXPECT_TRUE(names.insert(SlotName(variant, slot)).second) << variant << "/" << slot;
+      EXPECT_EQ(SlotNamed(variant, SlotName(variant, slot)), slot) << variant << "/" << slot;
     }
     EXPECT_EQ(static_cast<int>(names.size()), app::VisibleKeyCount(variant));
-    for (const auto& name : names) {  // only the ISO key shares its name ("\") with the key above Enter
-      EXPECT_TRUE(names.count(name) == 1 || (variant == 1 && name == u"\\")) << variant;
-    }
   }
   const struct {
     int variant, slot;
     std::u16string name;
   } keys[] = {{0, 5, u"F5"},      {0, 94, u"Space"},  {1, 95, u"Space"},    {2, 97, u"Space"}, {0, 51, u"Enter"},
-              {0, 90, u"(Enter)"}, {1, 75, u"\\"},    {1, 76, u"Z"},        {2, 29, u"\u00A5"}, {2, 96, u"Muhenkan"},
+              {0, 90, u"(Enter)"}, {1, 75, u"IntlBackslash"}, {1, 29, u"\\"},    {1, 76, u"Z"},        {2, 29, u"\u00A5"}, {2, 96, u"Muhenkan"},
               {0, 16, u"`"},       {2, 16, u"Zenkaku"}, {0, 102, u"(0)"}, {2, 103, u"RCtrl"}};
   for (const auto& key : keys) EXPECT_EQ(SlotName(key.variant, key.slot), key.name) << key.variant << "/" << key.slot;
   EXPECT_EQ(SlotNamed(0, u"F5"), 5);
-  EXPECT_EQ(SlotNamed(1, u"\\"), std::nullopt);
-  EXPECT_EQ(SlotLabel(1, 75), "key \\ (slot 75)");
+  EXPECT_EQ(SlotNamed(1, u"iso \\"), 75);
+  EXPECT_EQ(SlotLabel(1, 75), "key IntlBackslash");
   EXPECT_EQ(SlotLabel(0, 105), "slot 105");
 }
 
@@ -55,7 +51,7 @@ struct Damage {
 TEST(ProfileCheck, EveryProblemOnALineOfItsOwn) {
   const Damage cases[] = {
       {[](auto& p) { std::fill(std::begin(p.Name), std::end(p.Name), u'n'); },
-       {"the profile name has no terminating 0 within its 260 characters"}},
+       {"the profile name has 260 characters and no end; at most 259 fit"}},
       {[](auto& p) { p.Keymap = 3; }, {"the layer shown, 4, is outside 1 to 3"}},
       {[](auto& p) { store::WriteSimpleKind(p.keys[1][5], 73); }, {"layer 2, key F5: function kind 73 is no known function"}},
       {[](auto& p) {
@@ -76,7 +72,24 @@ TEST(ProfileCheck, EveryProblemOnALineOfItsOwn) {
          std::fill(std::begin(p.keys[0][6].launch.ProgramPath), std::end(p.keys[0][6].launch.ProgramPath), u'x');
          p.keys[0][6].FunctionKind = store::kind::kLaunchProgram;
        },
-       {"layer 1, key F6: the program path has no terminating 0 within its 260 characters"}},
+       {"layer 1, key F6: the program path has 260 characters and no end; at most 259 fit"}},
+      {[](auto& p) {
+         store::CopyTerminated(p.Exe, store::kPathCapacity, u"C:\\Games\\raid.exe");
+         p.AutoSwitch = 2;
+         store::WriteLaunchProgram(p.keys[0][7], u"", u"Nothing");
+         store::WriteSingleKey(p.keys[0][8], 0);
+         store::WriteSimpleKind(p.keys[0][9], 39);
+         p.keys[0][9].bytes[700] = 1;
+         p.keys[0][9].bytes[1590] = 2;
+         p.keys[0][10].bytes[5] = 1;
+       },
+       {"warning: the profile's program \"C:\\Games\\raid.exe\" names a folder; automatic switching compares the file "
+        "name alone, such as \"raid.exe\"",
+        "warning: the auto switch is 2; it is 0 (off) or 1 (on)",
+        "warning: layer 1, key F7: the launch has no program path, so the key starts nothing",
+        "warning: layer 1, key F8: the single key sends no key (its code is 0)",
+        "warning: layer 1, key F9: 2 bytes that Mute does not use are not zero, from offset 700",
+        "warning: layer 1, key F10: the unassigned key holds 1 byte that is not zero, from offset 5"}},
       {[](auto& p) {  // an earlier function's bytes in a macro are no problem
          store::WriteLaunchProgram(p.keys[0][7], u"C:\\a.exe", u"a");
          store::WriteMacro(p.keys[0][7], p.keys[0][7]);
@@ -87,7 +100,8 @@ TEST(ProfileCheck, EveryProblemOnALineOfItsOwn) {
     auto profile = NewProfile();
     damage.apply(*profile);
     std::vector<std::string> found;
-    for (const auto& problem : CheckProfile(*profile, 0)) found.push_back(problem.text);
+    for (const auto& problem : CheckProfile(*profile, 0))
+      found.push_back((problem.severity == Severity::Warning ? "warning: " : "") + problem.text);
     EXPECT_EQ(found, damage.problems);
   }
   EXPECT_TRUE(CheckProfile(*EveryKindProfile(5), 0).size() > 0);  // it holds the kinds that name nothing
@@ -135,7 +149,7 @@ TEST(KeySheet, DrawsEveryKeyOfTheVariantWithItsLabel) {
   store::WriteSimpleKind(profile->keys[2][109], 39);  // not shown in any variant
   store::WriteSimpleKind(profile->keys[0][6], 37);    // another layer
   for (int variant = 0; variant < app::kLayoutVariants; ++variant) {
-    const std::string svg = KeySheet(*profile, 2, variant, English(), SheetFormat::Svg);
+    const std::string svg = KeySheet(*profile, {2}, variant, English(), SheetFormat::Svg);
     EXPECT_EQ(Count(svg, "<rect class="), static_cast<std::size_t>(app::VisibleKeyCount(variant) - 1));
     EXPECT_EQ(Count(svg, "<polygon class="), 1u);
     EXPECT_EQ(Count(svg, "class=\"key assigned\""), 3u);
@@ -145,7 +159,7 @@ TEST(KeySheet, DrawsEveryKeyOfTheVariantWithItsLabel) {
     EXPECT_NE(svg.find("&lt;Raid &amp; Co&gt; \u2014 layer 3"), std::string::npos);
     EXPECT_EQ(Count(svg, "<text"), Count(svg, "</text>"));
   }
-  const std::string html = KeySheet(*profile, 0, 0, English(), SheetFormat::Html);
+  const std::string html = KeySheet(*profile, {0}, 0, English(), SheetFormat::Html);
   EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
   EXPECT_NE(html.find(">Volume</tspan>"), std::string::npos);  // "Volume Up", wrapped to fit the key
 }

@@ -9,6 +9,7 @@
 #include "platform/WindowMessages.h"
 #include "store/RegistryPersistence.h"
 #include "tools/profile/FunctionWords.h"
+#include "tools/profile/OutputFiles.h"
 #include "tools/profile/tests/GeneratedProfiles.h"
 
 namespace profiletool {
@@ -77,14 +78,14 @@ TEST_F(SettingsBackup, RestoreWritesNothingWhenOneDocumentHasAProblem) {
       {"Setting.json", R"({"currentProfile": 11})"},
   };
   for (const auto& [file, text] : damages) {
-    const auto original = ReadWholeFile(folder / file);
-    ASSERT_TRUE(WriteWholeFile(folder / file, text));
+    const auto original = ReadWholeFile(folder / file).bytes;
+    ASSERT_TRUE(WriteFileSafely(folder / file, text).ok);
     const BackupResult result = RestoreSettings(target, messenger, folder);
     EXPECT_EQ(result.outcome, Outcome::InputProblem) << text;
     EXPECT_NE(result.messages.front().find(file), std::string::npos) << result.messages.front();
     EXPECT_TRUE(target.writes().empty());
     EXPECT_TRUE(messenger.posted.empty());
-    ASSERT_TRUE(WriteWholeFile(folder / file, *original));
+    ASSERT_TRUE(WriteFileSafely(folder / file, *original).ok);
   }
   EXPECT_EQ(RestoreSettings(target, messenger, folder / "missing").outcome, Outcome::UsageOrIo);
   fs::remove(folder / "Profile0.json");
