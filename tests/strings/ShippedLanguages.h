@@ -2,6 +2,7 @@
 // The language files that ship with the program, read in place from the source tree's data folder
 // (TRELM_SHIPPED_DATA_DIR). English is the program's own "Strings.xml"; a translation replaces it.
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,7 @@ struct ShippedLanguage {
   std::string_view code;  // the folder under data/lang, as the installer names the language
   std::string_view file;  // under the data folder
   std::u16string Path() const { return std::filesystem::path(TRELM_SHIPPED_DATA_DIR).append(file).u16string(); }
+  friend void PrintTo(const ShippedLanguage& language, std::ostream* out) { *out << language.code; }
 };
 
 inline constexpr ShippedLanguage kEnglish{"en", "Strings.xml"};
