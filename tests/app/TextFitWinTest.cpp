@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <map>
 #include <optional>
