@@ -18,6 +18,7 @@
 #include "platform/ProgramFolders.h"
 #include "platform/WindowMessages.h"
 #include "platform/win32/Text.h"
+#include "skin/DrawnTexts.h"
 #include "skin/ShapedWindow.h"
 #include "skin/SkinPaths.h"
 #include "store/Companion.h"
@@ -459,6 +460,7 @@ void COsselSettingDlg::OnPaint() {
     Gdiplus::StringFormat centred;
     centred.SetAlignment(Gdiplus::StringAlignmentCenter);
     centred.SetLineAlignment(Gdiplus::StringAlignmentCenter);
+    skin::ReportDrawnText(graphics, m_versionText, font, kVersionRect, centred);
     graphics.DrawString(m_versionText.c_str(), static_cast<INT>(m_versionText.size()), &font, kVersionRect, &centred,
                         &white);
   });

@@ -5,6 +5,7 @@
 #include "framework/Gdiplus.h"
 #include "platform/ProgramFolders.h"
 #include "platform/win32/Text.h"
+#include "skin/DrawnTexts.h"
 #include "skin/SkinImage.h"
 #include "skin/SkinPaths.h"
 #include "strings/StringTable.h"
@@ -105,6 +106,8 @@ void CAboutDlg::DrawBackground(HDC dc, SIZE size) const {
   Gdiplus::SolidBrush grey(Gdiplus::Color(0xFF808080));
   Gdiplus::StringFormat format;
   format.SetAlignment(Gdiplus::StringAlignmentNear);
-  for (int i = 0; i < 4; ++i)
+  for (int i = 0; i < 4; ++i) {
+    skin::ReportDrawnText(graphics, m_texts[i], font, kTexts[i].rect, format);
     graphics.DrawString(m_texts[i].c_str(), static_cast<INT>(m_texts[i].size()), &font, kTexts[i].rect, &format, &grey);
+  }
 }

@@ -4,9 +4,21 @@
 
 #include "framework/DeviceContext.h"
 #include "skin/ControlSupport.h"
+#include "skin/DrawnTexts.h"
 #include "skin/SkinImage.h"
 
 namespace skin {
+namespace {
+
+// The box a caption of `extent` covers from `origin`: rotated captions run up (90) or down (270) from it.
+RECT CaptionBounds(int placement, Point origin, SIZE extent) {
+  const auto [x, y] = origin;
+  if (placement == placement::kRotated90) return {x, y - extent.cx, x + extent.cy, y};
+  if (placement == placement::kRotated270) return {x - extent.cy, y, x, y + extent.cx};
+  return {x, y, x + extent.cx, y + extent.cy};
+}
+
+}  // namespace
 
 void CBitmapBtn::PreSubclassWindow() {
   ModifyStyle(WS_TABSTOP, 0);
@@ -66,12 +78,15 @@ void CBitmapBtn::DrawCaption(HDC dc, const RECT& client, Colour colour) const {
   const int length = static_cast<int>(caption.size());
   if (textInRect) {
     RECT rect = textRect;
+    // Cut off at the rectangle's width; above and below it only the button's edges cut (DT_NOCLIP).
+    ReportDrawnText(dc, caption, {rect.left, client.top, rect.right, client.bottom}, DT_LEFT);
     ::DrawTextW(dc, caption.c_str(), length, &rect, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | DT_NOCLIP);
     return;
   }
   SIZE extent{};
   ::GetTextExtentPoint32W(dc, caption.c_str(), length, &extent);
   const Point origin = CaptionOrigin(placement, client.right, client.bottom, extent.cx, extent.cy);
+  ReportDrawnText(dc, caption, client, CaptionBounds(placement, {origin.x + textOffset, origin.y}, extent));
   ::TextOutW(dc, origin.x + textOffset, origin.y, caption.c_str(), length);
 }
 

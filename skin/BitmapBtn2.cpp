@@ -4,6 +4,7 @@
 
 #include "framework/DeviceContext.h"
 #include "skin/ControlSupport.h"
+#include "skin/DrawnTexts.h"
 #include "skin/SkinImage.h"
 
 namespace skin {
@@ -105,6 +106,7 @@ void CBitmapBtn2::DrawItem(DRAWITEMSTRUCT& dis) {
     ::SetTextColor(buffer.get(), look.text);
     const Rect box = CaptionBox(static_cast<CaptionAlign>(alignment), {0, 0, client.right, client.bottom});
     RECT textRect{box.left, box.top, box.right, box.bottom};
+    ReportDrawnText(buffer.get(), m_caption, textRect, AlignmentFlag(alignment));
     ::DrawTextW(buffer.get(), m_caption.c_str(), static_cast<int>(m_caption.size()), &textRect,
                 DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | AlignmentFlag(alignment));
   }

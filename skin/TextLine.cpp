@@ -1,6 +1,7 @@
 #include "skin/TextLine.h"
 
 #include "platform/win32/Handles.h"
+#include "skin/DrawnTexts.h"
 
 namespace skin {
 
@@ -12,6 +13,7 @@ void DrawTextLine(HDC dc, std::wstring_view text, const RECT& rect, const TextSt
   win::SelectGuard selected(dc, font.get());
   const COLORREF colour = ::SetTextColor(dc, style.colour);
   const int mode = ::SetBkMode(dc, TRANSPARENT);
+  ReportDrawnText(dc, text, rect, style.alignment);
   RECT area = rect;
   ::DrawTextW(dc, text.data(), static_cast<int>(text.size()), &area,
               style.alignment | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);

@@ -62,6 +62,7 @@ class WineDesktop:
         self._quiet([WINESERVER, '-p'])
         self._quiet([WINE, 'wineboot', '-i'])
         self._quiet([WINE, 'reg', 'add', r'HKCU\Software\Wine\X11 Driver', '/v', 'Managed', '/d', 'N', '/f'])
+        self._quiet([os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'scripts', 'wine-fonts')])
 
     # --- processes -----------------------------------------------------------------------------------------
     def _quiet(self, command, timeout=120):

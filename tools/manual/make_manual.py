@@ -1,9 +1,14 @@
 #!/usr/bin/python3
-"""Typesets the user manual (a small text file with '# ' headings and '- ' list items) as a PDF.
+"""Typesets the user manual (a small text file with '# ' headings, '- ' list items and '![what](file.png)'
+pictures of the program's windows, the files beside the text) as a PDF.
 
-Only the PDF base fonts are used, so nothing is embedded and the output is byte-identical from run to run.
+Only the PDF base fonts are used, so no font is embedded; pictures go in as JPEG. The output is byte-identical
+from run to run.
     make_manual.py SOURCE.txt OUTPUT.pdf
 """
+import io
+import os
+import re
 import sys
 import textwrap
 
@@ -12,14 +17,25 @@ MARGIN = 64
 BODY_SIZE, HEAD_SIZE, TITLE_SIZE = 11, 15, 22
 LEADING = 1.45
 CHARS_PER_LINE = 88                # Helvetica 11 pt across the text width
+TEXT_W = PAGE_W - 2 * MARGIN
+PICTURE_SCALE = 0.6                # points per screenshot pixel: the windows' 16-pixel texts print at about 10 pt
+PICTURE = re.compile(r'^!\[(.*)\]\((.+)\)$')
 
 
 def escape(text):
     return text.replace('\\', '\\\\').replace('(', '\\(').replace(')', '\\)')
 
 
-def layout(source_lines):
-    """Turns the source into pages of (font, size, x, y, text) runs."""
+def picture_box(pixels):
+    """The size in points of a picture of (width, height) pixels: at PICTURE_SCALE, at most the text width."""
+    width, height = pixels
+    scale = min(PICTURE_SCALE, TEXT_W / width)
+    return width * scale, height * scale
+
+
+def layout(source_lines, picture_size=lambda name: (1, 1)):
+    """Turns the source into pages of (font, size, x, y, text) runs and ('picture', name, x, y, width, height)
+    placements; `picture_size` gives a picture's size in pixels by its file name."""
     pages, page = [], []
     y = PAGE_H - MARGIN
 
@@ -43,6 +59,14 @@ def layout(source_lines):
             page.append(('F2', size, MARGIN, y, line[2:]))
             y -= size * 0.6
             continue
+        picture = PICTURE.match(line)
+        if picture:
+            width, height = picture_box(picture_size(picture.group(2)))
+            need(height + BODY_SIZE)
+            y -= height + BODY_SIZE * 0.4
+            page.append(('picture', picture.group(2), MARGIN, y, width, height))
+            y -= BODY_SIZE * 0.4
+            continue
         indent, bullet = (14, True) if line.startswith('- ') else (0, False)
         text = line[2:] if bullet else line
         wrapped = textwrap.wrap(text, CHARS_PER_LINE - indent // 6) or ['']
@@ -56,7 +80,8 @@ def layout(source_lines):
     return pages
 
 
-def build_pdf(pages):
+def build_pdf(pages, pictures=None):
+    """The PDF of laid-out pages; `pictures` maps each picture's name to its JPEG bytes and pixel size."""
     objects = []  # bodies, numbered from 1
 
     def add(body):
@@ -67,17 +92,31 @@ def build_pdf(pages):
     pages_id = add(None)
     regular = add(b'<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>')
     bold = add(b'<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica-Bold /Encoding /WinAnsiEncoding >>')
+    images = {}  # picture name -> (resource name, object number), each picture stored once
     kids = []
     for number, runs in enumerate(pages, 1):
-        ops = ['BT']
-        for font, size, x, y, text in runs:
-            ops.append(f'/{font} {size} Tf 1 0 0 1 {x:.2f} {y:.2f} Tm ({escape(text)}) Tj')
-        ops.append(f'/F1 9 Tf 1 0 0 1 {PAGE_W / 2 - 4:.2f} {MARGIN / 2:.2f} Tm ({number}) Tj')
-        ops.append('ET')
+        ops, used = [], {}
+        for run in runs:
+            if run[0] == 'picture':
+                _, name, x, y, width, height = run
+                if name not in images:
+                    jpeg, (w, h) = pictures[name]
+                    images[name] = ('Im%d' % (len(images) + 1), add(
+                        b'<< /Type /XObject /Subtype /Image /Width %d /Height %d /ColorSpace /DeviceRGB '
+                        b'/BitsPerComponent 8 /Filter /DCTDecode /Length %d >>\nstream\n' % (w, h, len(jpeg)) +
+                        jpeg + b'\nendstream'))
+                resource, obj = images[name]
+                used[resource] = obj
+                ops.append(f'q {width:.2f} 0 0 {height:.2f} {x:.2f} {y:.2f} cm /{resource} Do Q')
+            else:
+                font, size, x, y, text = run
+                ops.append(f'BT /{font} {size} Tf 1 0 0 1 {x:.2f} {y:.2f} Tm ({escape(text)}) Tj ET')
+        ops.append(f'BT /F1 9 Tf 1 0 0 1 {PAGE_W / 2 - 4:.2f} {MARGIN / 2:.2f} Tm ({number}) Tj ET')
         stream = '\n'.join(ops).encode('cp1252')
         content = add(b'<< /Length %d >>\nstream\n' % len(stream) + stream + b'\nendstream')
+        xobjects = ' '.join(f'/{r} {o} 0 R' for r, o in used.items())
         kids.append(add((f'<< /Type /Page /Parent {pages_id} 0 R /MediaBox [0 0 {PAGE_W} {PAGE_H}] '
-                         f'/Resources << /Font << /F1 {regular} 0 R /F2 {bold} 0 R >> >> '
+                         f'/Resources << /Font << /F1 {regular} 0 R /F2 {bold} 0 R >> /XObject << {xobjects} >> >> '
                          f'/Contents {content} 0 R >>').encode()))
     objects[catalog - 1] = f'<< /Type /Catalog /Pages {pages_id} 0 R >>'.encode()
     objects[pages_id - 1] = (f'<< /Type /Pages /Kids [{" ".join(f"{k} 0 R" for k in kids)}] '
@@ -96,12 +135,31 @@ def build_pdf(pages):
     return bytes(out)
 
 
+def load_pictures(folder, names):
+    """Each picture file of `folder` as (JPEG bytes, (width, height)); read with Pillow."""
+    from PIL import Image
+    pictures = {}
+    for name in names:
+        with Image.open(os.path.join(folder, name)) as image:
+            out = io.BytesIO()
+            image.convert('RGB').save(out, 'JPEG', quality=88, subsampling=0)
+            pictures[name] = out.getvalue(), image.size
+    return pictures
+
+
+def typeset(source_path):
+    with open(source_path, encoding='utf-8') as source:
+        lines = source.readlines()
+    names = sorted({m.group(2) for m in map(PICTURE.match, (line.rstrip('\n') for line in lines)) if m})
+    pictures = load_pictures(os.path.dirname(os.path.abspath(source_path)), names)
+    return build_pdf(layout(lines, lambda name: pictures[name][1]), pictures)
+
+
 def main(argv):
     if len(argv) != 3:
         sys.stderr.write(__doc__)
         return 2
-    with open(argv[1], encoding='utf-8') as source:
-        pdf = build_pdf(layout(source.readlines()))
+    pdf = typeset(argv[1])
     with open(argv[2], 'wb') as target:
         target.write(pdf)
     return 0
