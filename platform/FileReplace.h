@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <string>
 
 namespace platform {
 
@@ -24,6 +25,10 @@ struct FileReplaceResult {
   bool ok() const { return status == FileReplaceStatus::Ok; }
 };
 
+// The file replaced keeps who may read and write it.
 FileReplaceResult ReplaceFileContents(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+
+// The system's own words for a FileReplaceResult's error, in UTF-8.
+std::string SystemErrorText(int systemError);
 
 }  // namespace platform

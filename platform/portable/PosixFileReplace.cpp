@@ -1,8 +1,10 @@
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <cstring>
 #include <string>
 
 #include "platform/FileReplace.h"
@@ -25,6 +27,7 @@ FileReplaceResult ReplaceFileContents(const std::filesystem::path& path, std::sp
       target + "." + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".part";
   const int fd = ::open(partial.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0) return Failed(FileReplaceStatus::CannotCreate, errno, -1, {});
+  if (struct stat old {}; ::stat(target.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
 
   for (std::size_t done = 0; done < bytes.size();) {
     const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -37,5 +40,7 @@ FileReplaceResult ReplaceFileContents(const std::filesystem::path& path, std::sp
   if (::rename(partial.c_str(), target.c_str()) != 0) return Failed(FileReplaceStatus::CannotReplace, errno, -1, partial);
   return {};
 }
+
+std::string SystemErrorText(int systemError) { return std::strerror(systemError); }
 
 }  // namespace platform

@@ -48,4 +48,19 @@ FileReplaceResult ReplaceFileContents(const std::filesystem::path& path, std::sp
   return {};
 }
 
+std::string SystemErrorText(int systemError) {
+  wchar_t text[512] = {};
+  const DWORD length = ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                        static_cast<DWORD>(systemError), 0, text, 512, nullptr);
+  std::wstring message(text, length);
+  while (!message.empty() && (message.back() == L'\r' || message.back() == L'\n' || message.back() == L' '))
+    message.pop_back();
+  const int size = ::WideCharToMultiByte(CP_UTF8, 0, message.c_str(), static_cast<int>(message.size()), nullptr, 0,
+                                         nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(size), '\0');
+  ::WideCharToMultiByte(CP_UTF8, 0, message.c_str(), static_cast<int>(message.size()), utf8.data(), size, nullptr,
+                        nullptr);
+  return utf8;
+}
+
 }  // namespace platform

@@ -1,18 +1,12 @@
 #include "tools/profile/OutputFiles.h"
 
-#include <fcntl.h>
-
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <span>
 #include <system_error>
 
-#ifdef _WIN32
-#include <io.h>
-#include <process.h>
-#include <sys/stat.h>
-#else
-#include <unistd.h>
-#endif
+#include "platform/FileReplace.h"
 
 namespace profiletool {
 namespace {
@@ -50,45 +44,11 @@ WriteResult WriteDirectly(const fs::path& path, std::string_view bytes) {
   return WriteAndClose(stream, bytes);
 }
 
-// A new file beside `target` that no one else has: created exclusively, under a name of this process.
-std::FILE* CreateBeside(const fs::path& target, fs::path& created) {
-#ifdef _WIN32
-  const int process = _getpid();
-#else
-  const int process = static_cast<int>(getpid());
-#endif
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    created = target;
-    std::string suffix = ".";
-    suffix += std::to_string(process) + "-" + std::to_string(attempt) + ".part";
-    created += suffix;
-#ifdef _WIN32
-    const int fd = _wopen(created.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
-    if (fd >= 0) return _fdopen(fd, "wb");
-#else
-    const int fd = open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0) return fdopen(fd, "wb");
-#endif
-    if (errno != EEXIST) return nullptr;
-  }
-  return nullptr;
-}
-
 WriteResult WriteBesideAndReplace(const fs::path& target, std::string_view bytes) {
-  std::error_code error;
-  const fs::file_status old = fs::status(target, error);
-  fs::path temporary;
-  errno = 0;
-  Stream stream{CreateBeside(target, temporary)};
-  if (!stream.file) return {false, SystemMessage(errno)};
-  WriteResult result = WriteAndClose(stream, bytes);
-  if (result.ok && fs::exists(old)) fs::permissions(temporary, old.permissions(), error);  // keep who may read it
-  if (result.ok) {
-    fs::rename(temporary, target, error);
-    if (error) result = {false, error.message()};
-  }
-  if (!result.ok) fs::remove(temporary, error);
-  return result;
+  const auto result = platform::ReplaceFileContents(
+      target, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+  if (result.ok()) return {};
+  return {false, platform::SystemErrorText(result.systemError)};
 }
 
 }  // namespace
