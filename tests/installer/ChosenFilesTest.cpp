@@ -27,11 +27,13 @@ class ChosenFiles : public ::testing::Test {
   }
 
   // An installed program as the package lays it out, with the 104-key pictures and English on top.
-  const std::pair<const char*, const char*> kTree[8] = {
+  const std::pair<const char*, const char*> kTree[13] = {
       {"Skins/main_layer1_normal.png", "104"}, {"Skins/layer1_enter_normal.bmp", "104 enter"},
       {"Skins/104/main_layer1_normal.png", "104"}, {"Skins/104/layer1_enter_normal.bmp", "104 enter"},
       {"Skins/109/main_layer1_normal.png", "109"}, {"Skins/109/layer1_enter_normal.bmp", "109 enter"},
-      {"lang/de/Strings.xml", "Deutsch"}, {"Strings.xml", "English"},
+      {"lang/de/Strings.xml", "Deutsch"}, {"lang/de/Manual.pdf", "Handbuch"},
+      {"lang/ja/Strings.xml", "Nihongo"}, {"lang/en/Strings.xml", "English"}, {"lang/en/Manual.pdf", "Manual"},
+      {"Strings.xml", "English"}, {"Manuals/Manual.pdf", "Manual"},
   };
   fs::path folder = fs::temp_directory_path() / (std::string("trelm-chosen-files-") +
                                                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -46,6 +48,12 @@ TEST_F(ChosenFiles, TheChosenPicturesAndTextsLieWhereTheProgramReadsThem) {
   EXPECT_EQ(Read("Strings.xml"), "Deutsch");
   EXPECT_EQ(Read("Skins/104/main_layer1_normal.png"), "104");
   EXPECT_EQ(Read("lang/de/Strings.xml"), "Deutsch");
+  EXPECT_EQ(Read("Manuals/Manual.pdf"), "Handbuch");
+
+  // A language without a manual of its own gets the English one back.
+  ASSERT_TRUE(PlaceChosenFiles(folder, 0, "ja").ok);
+  EXPECT_EQ(Read("Strings.xml"), "Nihongo");
+  EXPECT_EQ(Read("Manuals/Manual.pdf"), "Manual");
 }
 
 TEST_F(ChosenFiles, ABrokenOrForeignChoiceFailsInWords) {

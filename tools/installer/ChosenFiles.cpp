@@ -51,8 +51,12 @@ Placement PlaceChosenFiles(const fs::path& programFolder, int variant, std::stri
     ++copied;
   }
   if (error || copied == 0) return {false, "no keyboard pictures in " + Text(pictures)};
-  Copy(programFolder / "lang" / fs::path(std::string(language)) / "Strings.xml", programFolder / "Strings.xml",
-       placement);
+  const fs::path chosen = programFolder / "lang" / fs::path(std::string(language));
+  if (!Copy(chosen / "Strings.xml", programFolder / "Strings.xml", placement)) return placement;
+  // A language without a manual of its own reads the English one.
+  const fs::path manual = fs::exists(chosen / "Manual.pdf", error) ? chosen / "Manual.pdf"
+                                                                  : programFolder / "lang" / "en" / "Manual.pdf";
+  if (fs::exists(manual, error)) Copy(manual, programFolder / "Manuals" / "Manual.pdf", placement);
   return placement;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The installed program holds the keyboard pictures of every layout variant (Skins\104, Skins\105,
-// Skins\109) and every language (lang\<code>\Strings.xml); the user's choice is copied to where the program
-// reads it: Skins\ and Strings.xml beside the program.
+// Skins\109) and every language (lang\<code>\Strings.xml, with Manual.pdf for English and for each language
+// that has a manual of its own); the user's choice is copied to where the program reads it: Skins\,
+// Strings.xml and Manuals\Manual.pdf beside the program.
 
 #include <filesystem>
 #include <string>
