@@ -47,10 +47,14 @@ test: build
 test-native:
 	ctest --test-dir $(B)/native --output-on-failure -j$(JOBS)
 
-# The Windows tests run under wine64 in a throwaway prefix on a virtual display.
+# The Windows tests of both builds, under Wine, DESKTOPS at a time: each test on a virtual desktop of its
+# own, an X display and a Wine prefix (scripts/wine-desktops), so tests that click and type run side by side.
+DESKTOPS ?= 3
 test-wine:
-	rm -rf $(B)/wineprefix-test
-	scripts/wine-session $(B)/wineprefix-test ctest --test-dir $(B)/win64 --output-on-failure
+	scripts/wine-desktops $(B)/wine-test $(DESKTOPS) bash -c 'status=0; for build in "$$@"; do \
+	  echo "== Windows tests, $$build"; \
+	  ctest --test-dir $(B)/$$build --output-on-failure -j$(DESKTOPS) \
+	    --resource-spec-file "$$TRELM_DESKTOPS/desktops.json" || status=1; done; exit $$status' _ win64 win32
 
 ship-win64: bootstrap
 	$(call configure,ship-win64,$(SHIP64_FLAGS))
@@ -80,9 +84,10 @@ dist: ship-win64 ship-win32 ship-native
 	  --out dist/OsselSetting-$(ship_version)-x86.msi
 	@echo "installed program in dist/win64 and dist/win32, installers in dist/, the profile tool in dist/native"
 
-# LANGUAGE=de runs with the German texts (a folder of lang/ in the installed program).
+# LANGUAGE=de runs with the German texts (a folder of lang/ in the installed program); ARCH=win32 the 32-bit program.
+ARCH ?= win64
 run: dist
-	scripts/run-program dist/win64 $(if $(LANGUAGE),--language $(LANGUAGE))
+	scripts/run-program dist/$(ARCH) $(if $(LANGUAGE),--language $(LANGUAGE))
 
 bench: bootstrap win64
 	$(call configure,bench,$(BENCH_FLAGS))
