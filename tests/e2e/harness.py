@@ -11,7 +11,9 @@ import time
 import unittest
 import xml.etree.ElementTree as ElementTree
 
-WINE = '/usr/lib/wine/wine64'
+ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), '..', '..'))
+# Starts a 32-bit program with the 32-bit loader and a 64-bit one with the 64-bit, in the same prefix.
+WINE = os.path.join(ROOT, 'scripts', 'wine-run')
 WINESERVER = '/usr/lib/wine/wineserver'
 SETTINGS_KEY = r'HKEY_CURRENT_USER\Software\Dadezorevuru\Setting'
 RECORD_SIZE = 1592
@@ -19,6 +21,14 @@ RECORD_SIZE = 1592
 
 def windows_path(path):
     return 'Z:' + os.path.abspath(path).replace('/', '\\')
+
+
+def program_architecture(dist):
+    """'x86' or 'x64', as the PE header of the installed program says."""
+    with open(os.path.join(dist, 'OsselSetting.exe'), 'rb') as f:
+        header = f.read(4096)
+    pe = int.from_bytes(header[0x3c:0x40], 'little')
+    return {0x14c: 'x86', 0x8664: 'x64'}[int.from_bytes(header[pe + 4:pe + 6], 'little')]
 
 
 def main_window_title(dist):
@@ -55,9 +65,13 @@ class WineDesktop:
         self.companion_exe = companion
         self.title = main_window_title(self.dist)
         self.workdir = tempfile.mkdtemp(prefix='trelm-e2e-')
-        self.env = dict(os.environ, WINEPREFIX=os.path.join(self.workdir, 'prefix'), WINEARCH='win64',
+        prefix = os.path.join(self.workdir, 'prefix')
+        self.env = dict(os.environ, WINEPREFIX=prefix, WINEARCH='win64',
                         WINEDEBUG='-all', WINEDLLOVERRIDES='mscoree,mshtml=')
         self.processes = []
+        template = os.environ.get('TRELM_WINE_TEMPLATE')  # a booted prefix (scripts/wine-desktops)
+        if template:
+            subprocess.run([os.path.join(ROOT, 'scripts', 'copy-prefix'), template, prefix], check=True)
         self._quiet([WINESERVER, '-p'])
         self._quiet([WINE, 'wineboot', '-i'])
         self._quiet([WINE, 'reg', 'add', r'HKCU\Software\Wine\X11 Driver', '/v', 'Managed', '/d', 'N', '/f'])
