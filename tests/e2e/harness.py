@@ -183,11 +183,32 @@ class WineDesktop:
             time.sleep(0.1)
         raise AssertionError('timed out waiting for ' + what)
 
+    def window_places(self):
+        """Where each visible window of the program is: {window: geometry}."""
+        places = {}
+        for window in self.program_windows():
+            result = subprocess.run(['xdotool', 'getwindowgeometry', '--shell', window],
+                                    capture_output=True, text=True)
+            if result.returncode == 0:
+                places[window] = result.stdout
+        return places
+
+    def wait_until_still(self, what, timeout=20, readings=3):
+        """Waits until the program's windows stop moving: a sliding panel takes longer on a busy machine."""
+        history = []
+
+        def still():
+            history.append(self.window_places())
+            return len(history) >= readings and all(h == history[-1] for h in history[-readings:])
+        self.wait_until(still, what + ' to come to rest', timeout)
+
     def click_and_wait_for_window(self, x, y, what, timeout=20):
-        """Clicks, then waits until a new window of the program is shown; returns it."""
+        """Clicks, then waits until a new window of the program is shown and the windows are still; returns it."""
         before = self.program_windows()
         self.click(x, y, settle=0)
-        return self.wait_until(lambda: self.program_windows() - before, what, timeout)
+        shown = self.wait_until(lambda: self.program_windows() - before, what, timeout)
+        self.wait_until_still(what, timeout)
+        return shown
 
     def click_and_wait_for_close(self, x, y, window, what, timeout=20):
         self.click(x, y, settle=0)
