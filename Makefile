@@ -41,15 +41,16 @@ win32: bootstrap
 
 build: native win64 win32
 
+# The native tests are done in the first minutes of the Windows ones, which mostly wait on windows.
 test: build
-	$(MAKE) --no-print-directory test-native test-wine
+	$(MAKE) --no-print-directory -j2 --output-sync=line test-native test-wine
 
 test-native:
 	ctest --test-dir $(B)/native --output-on-failure -j$(JOBS)
 
 # The Windows tests of both builds, under Wine, DESKTOPS at a time: each test on a virtual desktop of its
 # own, an X display and a Wine prefix (scripts/wine-desktops), so tests that click and type run side by side.
-DESKTOPS ?= 3
+DESKTOPS ?= 4
 test-wine:
 	scripts/wine-desktops $(B)/wine-test $(DESKTOPS) bash -c 'status=0; for build in "$$@"; do \
 	  echo "== Windows tests, $$build"; \
