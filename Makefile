@@ -41,7 +41,8 @@ win32: bootstrap
 
 build: native win64 win32
 
-# The native tests are done in the first minutes of the Windows ones, which mostly wait on windows.
+# The native tests run beside the Windows ones, which mostly wait on windows; each run's output is shown
+# whole when it ends.
 test: build
 	$(MAKE) --no-print-directory -j2 --output-sync=line test-native test-wine
 
