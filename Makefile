@@ -41,16 +41,22 @@ win32: bootstrap
 
 build: native win64 win32
 
+# The native tests run beside the Windows ones, which mostly wait on windows; each run's output is shown
+# whole when it ends.
 test: build
-	$(MAKE) --no-print-directory test-native test-wine
+	$(MAKE) --no-print-directory -j2 --output-sync=line test-native test-wine
 
 test-native:
 	ctest --test-dir $(B)/native --output-on-failure -j$(JOBS)
 
-# The Windows tests run under wine64 in a throwaway prefix on a virtual display.
+# The Windows tests of both builds, under Wine, DESKTOPS at a time: each test on a virtual desktop of its
+# own, an X display and a Wine prefix (scripts/wine-desktops), so tests that click and type run side by side.
+DESKTOPS ?= 4
 test-wine:
-	rm -rf $(B)/wineprefix-test
-	scripts/wine-session $(B)/wineprefix-test ctest --test-dir $(B)/win64 --output-on-failure
+	scripts/wine-desktops $(B)/wine-test $(DESKTOPS) bash -c 'status=0; for build in "$$@"; do \
+	  echo "== Windows tests, $$build"; \
+	  ctest --test-dir $(B)/$$build --output-on-failure -j$(DESKTOPS) \
+	    --resource-spec-file "$$TRELM_DESKTOPS/desktops.json" || status=1; done; exit $$status' _ win64 win32
 
 ship-win64: bootstrap
 	$(call configure,ship-win64,$(SHIP64_FLAGS))
@@ -81,9 +87,11 @@ dist: ship-win64 ship-win32 ship-native
 	@echo "installed program in dist/win64 and dist/win32, installers in dist/, the profile tool in dist/native"
 
 # LANGUAGE=de runs with the German texts (a folder of lang/ in the installed program); LAYOUT=0, 1 or 2 with
-# the keyboard of 104, 105 or 109 keys (the header value Language, kept in the run's Wine prefix).
+# the keyboard of 104, 105 or 109 keys (the header value Language, kept in the run's Wine prefix); ARCH=win32
+# the 32-bit program.
+ARCH ?= win64
 run: dist
-	scripts/run-program dist/win64 $(if $(LANGUAGE),--language $(LANGUAGE)) $(if $(LAYOUT),--layout $(LAYOUT))
+	scripts/run-program dist/$(ARCH) $(if $(LANGUAGE),--language $(LANGUAGE)) $(if $(LAYOUT),--layout $(LAYOUT))
 
 bench: bootstrap win64
 	$(call configure,bench,$(BENCH_FLAGS))

@@ -1,4 +1,4 @@
-# MinGW-w64 x86_64, posix threads variant. Tests run under wine64.
+# MinGW-w64 x86_64, posix threads variant. Tests run under the 64-bit Wine (wine64).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)

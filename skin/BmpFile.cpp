@@ -49,13 +49,15 @@ BmpLayout ReadBmpLayout(std::span<const std::uint8_t> file) {
   layout.height = rawHeight < 0 ? -rawHeight : rawHeight;
   layout.topDown = rawHeight < 0;
   layout.bytesPerPixel = bitsPerPixel / 8;
-  layout.stride = (static_cast<std::size_t>(width) * bitsPerPixel + 31) / 32 * 4;
+  // In 64 bits: a huge width would wrap a 32-bit size_t to a small row that seems to fit.
+  const std::uint64_t stride = (static_cast<std::uint64_t>(width) * bitsPerPixel + 31) / 32 * 4;
 
   const std::uint64_t pixelOffset = ReadLe32(file, 10);
   if (pixelOffset < kBmpFileHeaderSize + infoSize) return Rejected(BmpStatus::BadPixelOffset);
-  const std::uint64_t pixelBytes = static_cast<std::uint64_t>(layout.stride) * static_cast<std::uint64_t>(layout.height);
+  const std::uint64_t pixelBytes = stride * static_cast<std::uint64_t>(layout.height);
   if (pixelOffset > file.size() || pixelBytes > file.size() - pixelOffset)
     return Rejected(BmpStatus::PixelsOutsideFile);
+  layout.stride = static_cast<std::size_t>(stride);  // no larger than the file
   layout.pixelOffset = static_cast<std::size_t>(pixelOffset);
   layout.status = BmpStatus::Ok;
   return layout;

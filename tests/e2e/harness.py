@@ -11,7 +11,9 @@ import time
 import unittest
 import xml.etree.ElementTree as ElementTree
 
-WINE = '/usr/lib/wine/wine64'
+ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), '..', '..'))
+# Starts a 32-bit program with the 32-bit loader and a 64-bit one with the 64-bit, in the same prefix.
+WINE = os.path.join(ROOT, 'scripts', 'wine-run')
 WINESERVER = '/usr/lib/wine/wineserver'
 SETTINGS_KEY = r'HKEY_CURRENT_USER\Software\Dadezorevuru\Setting'
 RECORD_SIZE = 1592
@@ -19,6 +21,14 @@ RECORD_SIZE = 1592
 
 def windows_path(path):
     return 'Z:' + os.path.abspath(path).replace('/', '\\')
+
+
+def program_architecture(dist):
+    """'x86' or 'x64', as the PE header of the installed program says."""
+    with open(os.path.join(dist, 'OsselSetting.exe'), 'rb') as f:
+        header = f.read(4096)
+    pe = int.from_bytes(header[0x3c:0x40], 'little')
+    return {0x14c: 'x86', 0x8664: 'x64'}[int.from_bytes(header[pe + 4:pe + 6], 'little')]
 
 
 def main_window_title(dist):
@@ -56,9 +66,13 @@ class WineDesktop:
         self.companion_exe = companion
         self.title = main_window_title(self.dist)
         self.workdir = tempfile.mkdtemp(prefix='trelm-e2e-')
-        self.env = dict(os.environ, WINEPREFIX=os.path.join(self.workdir, 'prefix'), WINEARCH='win64',
+        prefix = os.path.join(self.workdir, 'prefix')
+        self.env = dict(os.environ, WINEPREFIX=prefix, WINEARCH='win64',
                         WINEDEBUG='-all', WINEDLLOVERRIDES='mscoree,mshtml=', **(environment or {}))
         self.processes = []
+        template = os.environ.get('TRELM_WINE_TEMPLATE')  # a booted prefix (scripts/wine-desktops)
+        if template:
+            subprocess.run([os.path.join(ROOT, 'scripts', 'copy-prefix'), template, prefix], check=True)
         self._quiet([WINESERVER, '-p'])
         self._quiet([WINE, 'wineboot', '-i'])
         self._quiet([WINE, 'reg', 'add', r'HKCU\Software\Wine\X11 Driver', '/v', 'Managed', '/d', 'N', '/f'])
@@ -171,11 +185,32 @@ class WineDesktop:
             time.sleep(0.1)
         raise AssertionError('timed out waiting for ' + what)
 
+    def window_places(self):
+        """Where each visible window of the program is: {window: geometry}."""
+        places = {}
+        for window in self.program_windows():
+            result = subprocess.run(['xdotool', 'getwindowgeometry', '--shell', window],
+                                    capture_output=True, text=True)
+            if result.returncode == 0:
+                places[window] = result.stdout
+        return places
+
+    def wait_until_still(self, what, timeout=20, readings=3):
+        """Waits until the program's windows stop moving: a sliding panel takes longer on a busy machine."""
+        history = []
+
+        def still():
+            history.append(self.window_places())
+            return len(history) >= readings and all(h == history[-1] for h in history[-readings:])
+        self.wait_until(still, what + ' to come to rest', timeout)
+
     def click_and_wait_for_window(self, x, y, what, timeout=20):
-        """Clicks, then waits until a new window of the program is shown; returns it."""
+        """Clicks, then waits until a new window of the program is shown and the windows are still; returns it."""
         before = self.program_windows()
         self.click(x, y, settle=0)
-        return self.wait_until(lambda: self.program_windows() - before, what, timeout)
+        shown = self.wait_until(lambda: self.program_windows() - before, what, timeout)
+        self.wait_until_still(what, timeout)
+        return shown
 
     def click_and_wait_for_close(self, x, y, window, what, timeout=20):
         self.click(x, y, settle=0)

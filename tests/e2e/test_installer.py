@@ -1,6 +1,6 @@
-"""End-to-end: the 64-bit Windows Installer package, made from the installed program by scripts/make-msi,
-installed under Wine with msiexec, the program started from its Start menu shortcut, then uninstalled,
-leaving nothing of the program behind.
+"""End-to-end: the Windows Installer package of the program's architecture (x64 or x86), made from the
+installed program by scripts/make-msi, installed under Wine with msiexec, the program started from its Start
+menu shortcut, then uninstalled, leaving nothing of the program behind.
 
     test_installer.py DIST_DIR VERSION TRELMSETUP_DLL [unittest options]"""
 import filecmp
@@ -12,11 +12,13 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from harness import WineDesktop, windows_path  # noqa: E402
+from harness import WineDesktop, program_architecture, windows_path  # noqa: E402
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), '..', '..'))
 DIST = VERSION = ACTIONS = None
 SHORTCUT = 'TrelmVantoria Keyboard Settings.lnk'
+# Where 64-bit Windows, as the test prefix is, puts the programs of each architecture.
+PROGRAM_FILES = {'x64': 'Program Files', 'x86': 'Program Files (x86)'}
 
 
 def files_below(top):
@@ -28,11 +30,12 @@ class Installer(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.desktop = WineDesktop(DIST)
-        cls.package = os.path.join(cls.desktop.workdir, 'OsselSetting-%s-x64.msi' % VERSION)
-        subprocess.run([os.path.join(ROOT, 'scripts', 'make-msi'), DIST, '--arch', 'x64', '--version', VERSION,
+        arch = program_architecture(DIST)
+        cls.package = os.path.join(cls.desktop.workdir, 'OsselSetting-%s-%s.msi' % (VERSION, arch))
+        subprocess.run([os.path.join(ROOT, 'scripts', 'make-msi'), DIST, '--arch', arch, '--version', VERSION,
                         '--actions', ACTIONS, '--out', cls.package], check=True)
         cls.drive = os.path.join(cls.desktop.env['WINEPREFIX'], 'drive_c')
-        cls.installed = os.path.join(cls.drive, 'Program Files', 'TrelmVantoria')
+        cls.installed = os.path.join(cls.drive, PROGRAM_FILES[arch], 'TrelmVantoria')
 
     @classmethod
     def tearDownClass(cls):

@@ -1,4 +1,4 @@
-"""End-to-end: the 64-bit package puts the user's own keyboard and language in place. An administrator names
+"""End-to-end: the package of the program's architecture puts the user's own keyboard and language in place. An administrator names
 both on the command line; a German desktop gets the 105-key keyboard in German by itself; an upgrade keeps
 what the user has, running the package again switches the language, and removal leaves the user's
 settings.
@@ -14,7 +14,7 @@ import unittest
 from PIL import Image, ImageChops, ImageStat
 
 sys.path.insert(0, os.path.dirname(__file__))
-from harness import WineDesktop, main_window_title, windows_path  # noqa: E402
+from harness import WineDesktop, main_window_title, program_architecture, windows_path  # noqa: E402
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), '..', '..'))
 DIST = VERSION = ACTIONS = None
@@ -24,8 +24,9 @@ GERMAN = {'LANG': 'de_DE.UTF-8', 'LC_ALL': 'de_DE.UTF-8'}
 
 
 def make_package(workdir, version):
-    package = os.path.join(workdir, 'OsselSetting-%s-x64.msi' % version)
-    subprocess.run([os.path.join(ROOT, 'scripts', 'make-msi'), DIST, '--arch', 'x64', '--version', version,
+    arch = program_architecture(DIST)
+    package = os.path.join(workdir, 'OsselSetting-%s-%s.msi' % (version, arch))
+    subprocess.run([os.path.join(ROOT, 'scripts', 'make-msi'), DIST, '--arch', arch, '--version', version,
                     '--actions', ACTIONS, '--out', package], check=True)
     return package
 
@@ -35,20 +36,18 @@ def next_version(version):
     return '%s.%s.%d' % (major, minor, int(patch) + 1)
 
 
-def free_display():
-    for n in range(141, 200):
-        if not os.path.exists('/tmp/.X11-unix/X%d' % n) and not os.path.exists('/tmp/.X%d-lock' % n):
-            return ':%d' % n
-    raise RuntimeError('no free X display number')
-
-
 class OwnDisplay:
     """A virtual display of the test's own, so that its keyboard layout touches no other test."""
 
     def __init__(self, layout):
-        self.name = free_display()
-        self.server = subprocess.Popen(['Xvfb', self.name, '-screen', '0', '1280x1024x24', '-nolisten', 'tcp'],
+        # Xvfb picks a display no one uses and tells its number: tests side by side never race for one.
+        read, write = os.pipe()
+        self.server = subprocess.Popen(['Xvfb', '-displayfd', str(write), '-screen', '0', '1280x1024x24',
+                                        '-nolisten', 'tcp'], pass_fds=(write,),
                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as announced:
+            self.name = ':' + announced.readline().strip()
         deadline = time.time() + 10
         while subprocess.run(['xdpyinfo', '-display', self.name], capture_output=True).returncode != 0:
             if time.time() > deadline:
@@ -73,7 +72,8 @@ class WorldInstaller(unittest.TestCase):
     def open_desktop(self, environment=None):
         desktop = WineDesktop(DIST, environment=environment)
         self.desktops.append(desktop)
-        self.installed = os.path.join(desktop.env['WINEPREFIX'], 'drive_c', 'Program Files', 'TrelmVantoria')
+        program_files = 'Program Files (x86)' if program_architecture(DIST) == 'x86' else 'Program Files'
+        self.installed = os.path.join(desktop.env['WINEPREFIX'], 'drive_c', program_files, 'TrelmVantoria')
         return desktop
 
     def msiexec(self, desktop, *arguments):
