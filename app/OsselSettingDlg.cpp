@@ -4,7 +4,6 @@
 
 #include <thread>
 
-#include "Resource.h"
 #include "app/KeyFunctionMenu.h"
 #include "app/MainWindowLogic.h"
 #include "catalogue/FunctionCatalogue.h"
@@ -18,6 +17,7 @@
 #include "platform/ProgramFolders.h"
 #include "platform/WindowMessages.h"
 #include "platform/win32/Text.h"
+#include "resources/Resource.h"
 #include "skin/DrawnTexts.h"
 #include "skin/ShapedWindow.h"
 #include "skin/SkinPaths.h"

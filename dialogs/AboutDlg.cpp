@@ -1,10 +1,10 @@
 #include "dialogs/AboutDlg.h"
 
-#include "Resource.h"
 #include "dialogs/DialogPlacement.h"
 #include "framework/Gdiplus.h"
 #include "platform/ProgramFolders.h"
 #include "platform/win32/Text.h"
+#include "resources/Resource.h"
 #include "skin/DrawnTexts.h"
 #include "skin/SkinImage.h"
 #include "skin/SkinPaths.h"

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <string>
 
-#include "Resource.h"
 #include "platform/ProgramFolders.h"
 #include "platform/WindowMessages.h"
 #include "platform/win32/Text.h"
+#include "resources/Resource.h"
 #include "skin/MenuEntries.h"
 #include "skin/SkinPaths.h"
 #include "strings/StringTable.h"

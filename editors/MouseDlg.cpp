@@ -1,9 +1,9 @@
 #include "editors/MouseDlg.h"
 
-#include "Resource.h"
 #include "platform/ProgramFolders.h"
 #include "platform/WindowMessages.h"
 #include "platform/win32/Text.h"
+#include "resources/Resource.h"
 
 namespace {
 

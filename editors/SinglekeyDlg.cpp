@@ -1,9 +1,9 @@
 #include "editors/SinglekeyDlg.h"
 
-#include "Resource.h"
 #include "catalogue/KeyNames.h"
 #include "platform/WindowMessages.h"
 #include "platform/win32/Text.h"
+#include "resources/Resource.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 #include <optional>
 #include <vector>
 
-#include "Resource.h"
 #include "dialogs/WarningDlg.h"
 #include "platform/WindowMessages.h"
 #include "platform/win32/Text.h"
 #include "profiles/ProfileSetRows.h"
+#include "resources/Resource.h"
 #include "store/ProfileFile.h"
 #include "strings/StringTable.h"
 

@@ -1,10 +1,10 @@
 #include "profiles/SwitchDlg.h"
 
-#include "Resource.h"
 #include "catalogue/KeyNames.h"
 #include "platform/ProgramFolders.h"
 #include "platform/WindowMessages.h"
 #include "platform/win32/Text.h"
+#include "resources/Resource.h"
 #include "skin/MenuEntries.h"
 #include "skin/SkinPaths.h"
 

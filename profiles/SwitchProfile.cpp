@@ -1,8 +1,8 @@
 #include "profiles/SwitchProfile.h"
 
-#include "Resource.h"
 #include "platform/ProgramFolders.h"
 #include "platform/win32/Text.h"
+#include "resources/Resource.h"
 #include "strings/StringTable.h"
 
 namespace {

@@ -5,11 +5,11 @@
 #include "platform/WindowMessages.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Text.h"
+#include "resources/Resource.h"
 #include "skin/SkinPaths.h"
 #include "skin/TextLine.h"
 #include "tools/skindemo/DemoWarningDlg.h"
 #include "tools/skindemo/FallbackArt.h"
-#include "Resource.h"
 
 namespace skindemo {
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
-// Resource numbers of the program: dialog templates, the icon, strings and template controls.
-// Plain #defines, as the resource compiler reads this file too.
+// Resource numbers of the program: dialog templates, the icon, strings and template controls. Every
+// window folder takes its template numbers from here, below all of them. Plain #defines, as the
+// resource compiler reads this file too.
 
 #define IDS_ABOUTBOX 101
 
