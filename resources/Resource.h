@@ -18,7 +18,8 @@
 #define IDD_LAUNCHPROGRAM 144
 #define IDD_SWITCHPROFILE 145
 
-#define IDR_MAINFRAME 145
+// The window icon. Nothing outside the program asks for it by number.
+#define IDR_MAINFRAME 128
 
 // The about box's two link statics.
 #define IDC_SUPPORT_LINK 1004
