@@ -36,7 +36,7 @@ void SetSkin(skin::CBmpMenu& menu, int position, const skin::MenuSkinFiles& file
 
 }  // namespace
 
-std::unique_ptr<skin::CBmpMenu> OpenKeyFunctionMenu(HWND owner, std::u16string_view exeFolder, Point origin,
+std::unique_ptr<skin::CBmpMenu> OpenKeyFunctionMenu(HWND owner, std::u16string_view exeFolder, catalogue::Point origin,
                                                     std::uint32_t language) {
   auto menu = std::make_unique<skin::CBmpMenu>();
   skin::ClearMenuEntries();  // the list is shared; a menu that failed to open may have left entries

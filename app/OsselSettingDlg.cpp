@@ -111,7 +111,7 @@ BOOL COsselSettingDlg::OnInitDialog() {
     LoadSkin();
     CreateButtons();
   }
-  m_keyboard.Build(m_hWnd, app::LayoutVariant(m_store.header.Language), platform::Folders().exe, ImagesOfLayer(0));
+  m_keyboard.Build(m_hWnd, catalogue::LayoutVariant(m_store.header.Language), platform::Folders().exe, ImagesOfLayer(0));
   // The masks' size; a missing or damaged mask leaves the pictures' size, and with no picture at all the
   // template's, rather than a window of 0 × 0.
   const SIZE size = skin::FirstNonEmptySize({m_mask2.size(), m_mask1.size(), m_layerSize});
