@@ -74,8 +74,7 @@ COsselSettingDlg::COsselSettingDlg(store::SettingsStore& store, platform::Regist
       m_store(store),
       m_registry(registry),
       m_messenger(messenger),
-      m_profileDialog(store),
-      m_panel(store.header, registry) {}
+      m_children(*this, *this, store, registry) {}
 
 COsselSettingDlg::~COsselSettingDlg() = default;
 
@@ -116,7 +115,7 @@ BOOL COsselSettingDlg::OnInitDialog() {
   // template's, rather than a window of 0 × 0.
   const SIZE size = skin::FirstNonEmptySize({m_mask2.size(), m_mask1.size(), m_layerSize});
   SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE | (size.cx > 0 ? 0 : SWP_NOSIZE));
-  PlaceAttachedWindows();
+  m_children.PlaceAttachedWindows();
   m_initialised = true;
 
   RebuildProfileLabel();
@@ -270,9 +269,9 @@ bool COsselSettingDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
       RebuildProfileLabel();
     }
   } else if (is(kProfile)) {
-    ShowProfileDialog();
+    m_children.ShowProfileDialog();
   } else if (is(kReference)) {
-    if (!m_panelOut) SlidePanelOut();
+    if (!m_children.IsPanelOut()) m_children.SlidePanelOut();
   } else if (is(kLayer1) || is(kLayer2) || is(kLayer3)) {
     ShowLayer(is(kLayer1) ? 0 : is(kLayer2) ? 1 : 2);
   } else if (const int slot = m_keyboard.SlotOf(sender); slot >= 0) {
@@ -289,12 +288,9 @@ void COsselSettingDlg::OpenManual() const {
 }
 
 void COsselSettingDlg::OpenKeyMenu(int slot) {
-  if (m_profileDialogOpen) return;
-  if (m_panelOut) m_panel.PostMessage(wm::kPanelCloseMenu);
-  if (m_menu) {
-    m_menu->DestroyWindow();
-    m_menu.reset();
-  }
+  if (m_children.IsProfileDialogOpen()) return;
+  m_children.ClosePanelMenu();
+  m_menu.reset();
   MarkKey(m_keyBeingEdited, false);
   m_keyBeingEdited = slot;
   m_editedProfile = store::CurrentProfileIndex(m_store);
@@ -308,33 +304,36 @@ void COsselSettingDlg::OpenKeyMenu(int slot) {
   m_menu = app::OpenKeyFunctionMenu(m_hWnd, platform::Folders().exe, origin, m_store.header.Language);
 }
 
-void COsselSettingDlg::CloseKeyMenu() {
-  if (!m_menu) return;
-  m_menu->DestroyWindow();
+bool COsselSettingDlg::DropKeyMenu() {
+  if (!m_menu) return false;
   m_menu.reset();
   MarkKey(m_keyBeingEdited, false);
-  m_keyBeingEdited = -1;
+  return true;
+}
+
+void COsselSettingDlg::CloseKeyMenu() {
+  if (DropKeyMenu()) m_keyBeingEdited = -1;
 }
 
 void COsselSettingDlg::RunMenuCommand(LPARAM value) {
   const int slot = m_keyBeingEdited;
   store::KeyRecord* record = EditedRecord();
   if (!record) return;
-  if (m_panelOut) SlidePanelIn();
+  if (m_children.IsPanelOut()) m_children.SlidePanelIn();
   const app::MenuCommand command = app::DecodeMenuValue(static_cast<std::uintptr_t>(value));
   // The editors keep the key until they report that they closed; they write and save on their own apply.
   switch (static_cast<catalogue::Category>(command.category)) {
     case catalogue::Category::SingleKey:
-      Created(m_singleKey).ClearKey();
-      OpenEditor(Editor::kSingleKey);
+      m_children.SingleKeyDialog().ClearKey();
+      m_children.OpenEditor(app::Editor::kSingleKey);
       return;
     case catalogue::Category::Mouse:
-      Created(m_mouse).ClearChoice();
-      OpenEditor(Editor::kMouse);
+      m_children.MouseDialog().ClearChoice();
+      m_children.OpenEditor(app::Editor::kMouse);
       return;
     case catalogue::Category::Macro:
-      Created(m_macro).Open(*record, m_store.header.Language);
-      OpenEditor(Editor::kMacro);
+      m_children.MacroEditor().Open(*record, m_store.header.Language);
+      m_children.OpenEditor(app::Editor::kMacro);
       return;
     case catalogue::Category::ProfileSwitch:
       RunProfileSwitchDialog(*record);
@@ -353,6 +352,25 @@ void COsselSettingDlg::RunMenuCommand(LPARAM value) {
 
 store::KeyRecord* COsselSettingDlg::EditedRecord() {
   return store::FindKeyRecord(m_store, m_editedProfile, m_editedLayer, m_keyBeingEdited);
+}
+
+void COsselSettingDlg::KeyWritten() {
+  MarkKey(m_keyBeingEdited, false);
+  Save();
+}
+
+void COsselSettingDlg::ReleaseKey() {
+  MarkKey(m_keyBeingEdited, false);
+  m_keyBeingEdited = -1;
+}
+
+void COsselSettingDlg::ShowCurrentProfile() {
+  RebuildProfileLabel();
+  ShowLayer(static_cast<int>(store::CurrentProfile(m_store).Keymap));
+}
+
+void COsselSettingDlg::ShapeForPanel(bool panelOut) {
+  skin::ShapeWindowFromMask(m_hWnd, (panelOut ? m_mask2 : m_mask1).get());
 }
 
 void COsselSettingDlg::RunProfileSwitchDialog(store::KeyRecord& record) {
@@ -376,12 +394,12 @@ void COsselSettingDlg::OnProfileNotification(WPARAM wParam, LPARAM lParam) {
   store::ApplyProfileNotification(m_store, static_cast<std::uintptr_t>(wParam), static_cast<std::intptr_t>(lParam));
   RebuildProfileLabel();
   ShowLayer(static_cast<int>(store::CurrentProfile(m_store).Keymap));
-  if (m_profileDialogOpen) m_profileDialog.RefreshRows();
+  m_children.RefreshProfileRows();
 }
 
 void COsselSettingDlg::OnBackgroundPress(LPARAM point) {
   CloseKeyMenu();
-  if (m_panelOut) m_panel.PostMessage(wm::kPanelCloseMenu);
+  m_children.ClosePanelMenu();
   skin::MoveByBody(m_hWnd, point);
 }
 
@@ -391,7 +409,7 @@ void COsselSettingDlg::OnActivateApp(bool active) {
     return;
   }
   if (m_initialised) RebuildProfileLabel();
-  if (m_panelOut) PlaceAttachedWindows();
+  if (m_children.IsPanelOut()) m_children.PlaceAttachedWindows();
 }
 
 bool COsselSettingDlg::PreTranslateMessage(MSG& msg) {
@@ -407,17 +425,14 @@ LRESULT COsselSettingDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       OnBackgroundPress(lParam);
       return 0;
     case wm::kMenuChoice:
-      if (m_menu) {
-        m_menu->DestroyWindow();
-        m_menu.reset();
-      }
+      m_menu.reset();
       RunMenuCommand(lParam);
       return 0;
     case wm::kCompanionSettingsOrProfile:
       OnProfileNotification(wParam, lParam);
       return 0;
     case WM_MOVE:
-      if (m_initialised) PlaceAttachedWindows();
+      if (m_initialised) m_children.PlaceAttachedWindows();
       break;
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == kSysCommandAbout) {
@@ -430,11 +445,14 @@ LRESULT COsselSettingDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       OnActivateApp(wParam != FALSE);
       break;
     case WM_ACTIVATE:
-      // Activated (after a question or a dialog ran over it): the attached windows stay above it.
-      if (LOWORD(wParam) != WA_INACTIVE && m_initialised && !m_placing) KeepAttachedOnTop();
+      if (LOWORD(wParam) != WA_INACTIVE && m_initialised) m_children.OnMainActivated();
       break;
     default:
-      if (OnChildMessage(msg, wParam, lParam)) return 0;
+      if (app::ChildWindows::IsChildMessage(msg)) {
+        DropKeyMenu();  // an editor may be holding the key: it stays
+        m_children.OnChildMessage(msg, wParam, lParam);
+        return 0;
+      }
       break;
   }
   return CDialog::WindowProc(msg, wParam, lParam);
@@ -467,10 +485,7 @@ void COsselSettingDlg::OnPaint() {
 }
 
 void COsselSettingDlg::OnDestroy() {
-  if (m_menu) {
-    m_menu->DestroyWindow();
-    m_menu.reset();
-  }
+  m_menu.reset();
   for (auto& layer : m_layerImages)
     for (auto& image : layer) image.reset();
   for (auto& layer : m_layerBitmaps)
