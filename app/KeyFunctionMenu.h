@@ -11,8 +11,8 @@
 
 namespace app {
 
-// Fills the shared menu entry list, sets the skins and creates the menu with its top-left corner at
-// `origin` (screen coordinates), owned by `owner`.
+// Fills the menu's entries, sets the skins and creates the menu with its top-left corner at `origin`
+// (screen coordinates), owned by `owner`. Null when it could not be created.
 std::unique_ptr<skin::CBmpMenu> OpenKeyFunctionMenu(HWND owner, std::u16string_view exeFolder, catalogue::Point origin,
                                                     std::uint32_t language);
 

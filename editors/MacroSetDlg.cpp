@@ -437,19 +437,19 @@ void CMacroSetDlg::OpenChoiceMenu(Menu menu) {
   CloseMenu();
   if (menu == kNoMenu) return;
   const MenuSpec& spec = kMenus[menu - 1];
-  skin::ClearMenuEntries();  // the list is shared; a menu that failed to open may have left entries
+  skin::BmpMenuList entries;
   std::int32_t value = 1;
-  for (const std::wstring& text : MenuTexts(menu)) skin::AddMenuEntry(win::Utf16(text), value++, true);
+  for (const std::wstring& text : MenuTexts(menu)) skin::AddMenuEntry(entries, win::Utf16(text), value++, true);
 
   const RECT anchor = GetButton(spec.anchor).GetWindowRect();
-  m_menu = skin::OpenBmpMenu(m_hWnd, skin::MenuSkinSet(platform::Folders().exe, spec.skinSet),
+  m_menu = skin::OpenBmpMenu(m_hWnd, std::move(entries), skin::MenuSkinSet(platform::Folders().exe, spec.skinSet),
                              POINT{anchor.left, anchor.bottom + 1}, spec.kind, m_language);
   if (m_menu) m_openMenu = menu;
 }
 
 void CMacroSetDlg::CloseMenu() {
   m_openMenu = kNoMenu;
-  m_menu.reset();  // destroys its window, which empties the entry list
+  m_menu.reset();  // destroys its window
 }
 
 void CMacroSetDlg::OnMenuChoice(int position) {

@@ -119,25 +119,25 @@ void CSwitchDlg::OnCancel() {
 
 void CSwitchDlg::OpenModifierMenu(MenuFor selector) {
   CloseMenu();
-  skin::ClearMenuEntries();  // the list is shared; a menu that failed to open may have left entries
-  std::size_t entries = 0;
+  skin::BmpMenuList entries;
+  const auto add = [&](std::u16string_view text) {
+    skin::AddMenuEntry(entries, text, static_cast<std::int32_t>(entries.size() + 1), true);
+  };
   if (selector == MenuFor::kFirst) {
     for (const std::uint8_t modifier : {catalogue::kModifierCtrl, catalogue::kModifierShift, catalogue::kModifierAlt})
-      skin::AddMenuEntry(catalogue::ModifierName(modifier), static_cast<std::int32_t>(++entries), true);
+      add(catalogue::ModifierName(modifier));
   } else {
-    for (const std::uint8_t modifier : m_choice.SecondMenuModifiers()) {
-      const auto text = modifier ? catalogue::ModifierName(modifier) : profiles::kNoModifierText;
-      skin::AddMenuEntry(text, static_cast<std::int32_t>(++entries), true);
-    }
+    for (const std::uint8_t modifier : m_choice.SecondMenuModifiers())
+      add(modifier ? catalogue::ModifierName(modifier) : profiles::kNoModifierText);
   }
   const RECT selectorRect = GetButton(selector == MenuFor::kFirst ? kFirstModifier : kSecondModifier).GetWindowRect();
-  m_menu = skin::OpenBmpMenu(m_hWnd, ModifierMenuSkin(entries), POINT{selectorRect.left, selectorRect.bottom + kMenuGap},
+  const skin::MenuSkinFiles files = ModifierMenuSkin(entries.size());
+  m_menu = skin::OpenBmpMenu(m_hWnd, std::move(entries), files, POINT{selectorRect.left, selectorRect.bottom + kMenuGap},
                              skin::kModifierMenu, m_header.Language);
   if (m_menu) m_menuFor = selector;
 }
 
 void CSwitchDlg::CloseMenu() {
-  if (m_menu) m_menu->DestroyWindow();
   m_menu.reset();
   m_menuFor = MenuFor::kNone;
 }

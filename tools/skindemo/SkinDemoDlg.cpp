@@ -163,10 +163,10 @@ bool CSkinDemoDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 void CSkinDemoDlg::OpenMenu() {
   CloseMenu();
-  for (const auto& item : kKeyMenu) skin::AddMenuEntry(item.text, item.value, true);
-  for (const auto& sub : kSubmenus)
-    for (const auto& item : sub.items) skin::AddSubmenuEntry(sub.position, item.text, item.value, true);
   m_menu = std::make_unique<skin::CBmpMenu>();
+  for (const auto& item : kKeyMenu) skin::AddMenuEntry(m_menu->entries, item.text, item.value, true);
+  for (const auto& sub : kSubmenus)
+    for (const auto& item : sub.items) skin::AddSubmenuEntry(m_menu->entries, sub.position, item.text, item.value, true);
   const auto files = skin::MenuSkinSet(win::Utf16(SkinFolderFor(L"key function_normal.png")), u"key function");
   m_menu->SetMenuSkin(win::Wide(files.normal), win::Wide(files.over), win::Wide(files.down), win::Wide(files.fourth),
                       win::Wide(files.mask));
@@ -179,14 +179,11 @@ void CSkinDemoDlg::OpenMenu() {
   const RECT at = m_menuButton.GetWindowRect();
   m_menu->x = at.right + 4;
   m_menu->y = at.top - 60;
-  if (!m_menu->Create(m_hWnd)) {
-    m_menu.reset();  // the list is emptied with the menu
-    skin::ClearMenuEntries();
-  }
+  if (!m_menu->Create(m_hWnd)) m_menu.reset();
 }
 
 void CSkinDemoDlg::CloseMenu() {
-  m_menu.reset();  // destroying the menu empties the shared entry list
+  m_menu.reset();  // destroys its window
 }
 
 void CSkinDemoDlg::RunWarning() {
