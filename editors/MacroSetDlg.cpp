@@ -177,7 +177,7 @@ BOOL CMacroSetDlg::OnInitDialog() {
     button.SetToggleMode(1);
   }
 
-  m_hook.Install(m_hWnd);
+  m_keys.emplace(m_hWnd);
   SetRecording(false);
   return TRUE;
 }
@@ -222,7 +222,7 @@ void CMacroSetDlg::SetRecording(bool recording) {
   } else {
     for (auto& button : m_mouse) button.SetChecked(0);
   }
-  m_hook.SetStatus(recording ? 1 : 0);
+  if (m_keys) m_keys->Deliver(recording);
 }
 
 LRESULT CMacroSetDlg::OnKeyEvent(std::uint32_t code, std::uint32_t flags) {
@@ -486,19 +486,16 @@ void CMacroSetDlg::OnShown(bool shown) {
       GetButton(button).fontHeight = height;
       GetButton(button).Invalidate(false);
     }
-    m_hook.Install(m_hWnd);
-    m_hook.SetStatus(1);
+    if (m_keys) m_keys->Resume();
   } else {
     CloseMenu();
-    m_hook.SetStatus(0);
-    m_hook.Remove();
+    if (m_keys) m_keys->Pause();
   }
 }
 
 void CMacroSetDlg::OnDestroy() {
   CloseMenu();
-  m_hook.SetStatus(0);
-  m_hook.Remove();
+  m_keys.reset();
   CSkinnedDialog::OnDestroy();
 }
 

@@ -52,9 +52,7 @@ BOOL CSwitchDlg::OnInitDialog() {
   CSkinnedDialog::OnInitDialog();
   BuildSkin(SkinSet(u"quick switch"), kButtons, kTexts);
   m_choice = profiles::QuickSwitchChoice::FromHeader(m_header);
-  m_hook.emplace();
-  m_hook->Install(m_hWnd);
-  m_hook->SetStatus(m_choice.IsCustom() ? 1 : 0);
+  m_keys.emplace(m_hWnd).Deliver(m_choice.IsCustom());
   ApplyChoice();
   return TRUE;
 }
@@ -63,9 +61,9 @@ BOOL CSwitchDlg::OnInitDialog() {
 // usable exactly then.
 void CSwitchDlg::ApplyChoice() {
   const bool custom = m_choice.IsCustom();
-  GetButton(kDefault).SetChecked(custom ? 0 : 1);
-  GetButton(kCustom).SetChecked(custom ? 1 : 0);
-  if (m_hook) m_hook->SetStatus(custom ? 1 : 0);
+  GetButton(kDefault).SetChecked(!custom);
+  GetButton(kCustom).SetChecked(custom);
+  if (m_keys) m_keys->Deliver(custom);
   ShowCode();
   for (const Button selector : {kFirstModifier, kSecondModifier, kKeyDisplay}) {
     auto& button = GetButton(selector);
@@ -160,11 +158,7 @@ LRESULT CSwitchDlg::OnKeyEvent(WPARAM keyCode) {
 
 void CSwitchDlg::OnDestroy() {
   CloseMenu();
-  if (m_hook) {
-    m_hook->SetStatus(0);
-    m_hook->Remove();
-    m_hook.reset();
-  }
+  m_keys.reset();
   CSkinnedDialog::OnDestroy();
 }
 
