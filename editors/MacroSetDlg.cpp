@@ -168,13 +168,8 @@ BOOL CMacroSetDlg::OnInitDialog() {
     m_list.SetBackground(kListBackground);
   }
   for (int i = 0; i < kMouseButtonCount; ++i) {
-    const MouseSpec& spec = kMouse[i];
     skin::CRgnButton& button = m_mouse[static_cast<std::size_t>(i)];
-    const auto files = skin::RegionButtonSet(platform::Folders().exe, spec.files);
-    button.SetFiles(win::Wide(files.first), win::Wide(files.second), win::Wide(files.third), win::Wide(files.fourth));
-    if (!button.Create(m_hWnd)) continue;
-    button.SetWindowPos(nullptr, spec.corner.x, spec.corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    button.SetToggleMode(1);
+    if (skin::CreateSkinRegionButton(button, m_hWnd, kMouse[i].files, kMouse[i].corner)) button.SetToggleMode(true);
   }
 
   m_keys.emplace(m_hWnd);

@@ -1,8 +1,6 @@
 #include "editors/MouseDlg.h"
 
-#include "platform/ProgramFolders.h"
 #include "platform/WindowMessages.h"
-#include "platform/win32/Text.h"
 #include "resources/Resource.h"
 
 namespace {
@@ -38,13 +36,8 @@ BOOL CMouseDlg::OnInitDialog() {
   CSkinnedDialog::OnInitDialog();
   BuildSkin(SkinSet(u"mouse button"), kButtons, kTexts);
   for (int i = 0; i < kChoiceCount; ++i) {
-    const ChoiceSpec& spec = kChoices[i];
     skin::CRgnButton& button = m_choices[static_cast<std::size_t>(i)];
-    const auto files = skin::RegionButtonSet(platform::Folders().exe, spec.files);
-    button.SetFiles(win::Wide(files.first), win::Wide(files.second), win::Wide(files.third), win::Wide(files.fourth));
-    if (!button.Create(m_hWnd)) continue;
-    button.SetWindowPos(nullptr, spec.corner.x, spec.corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    button.SetToggleMode(1);
+    if (skin::CreateSkinRegionButton(button, m_hWnd, kChoices[i].files, kChoices[i].corner)) button.SetToggleMode(true);
   }
   return TRUE;
 }

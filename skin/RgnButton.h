@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "skin/ControlSupport.h"
 #include "skin/RgnButtonModel.h"
@@ -44,5 +45,10 @@ class CRgnButton : public CRgnWnd {
   std::array<SkinBitmap, kRgnPictureCount> m_pictures;
   ControlTooltip m_tooltip;
 };
+
+// The dialogs' region buttons: loads the set "<set>_n.bmp", "<set>_o.bmp", "<set>_d.bmp" from the skin
+// folder (the first again as the fourth), creates the button in `parent` and moves it to `corner`, keeping
+// the picture's size. False when the window could not be created.
+bool CreateSkinRegionButton(CRgnButton& button, HWND parent, std::u16string_view set, POINT corner);
 
 }  // namespace skin
