@@ -2,6 +2,7 @@
 
 #include "platform/WindowMessages.h"
 #include "resources/Resource.h"
+#include "store/KeyRecord.h"
 
 namespace {
 
@@ -20,13 +21,13 @@ struct ChoiceSpec {
 };
 // In the order of CMouseDlg::Choice.
 constexpr ChoiceSpec kChoices[CMouseDlg::kChoiceCount] = {
-    {17, {126, 49}, u"mouse left"},
-    {18, {192, 49}, u"mouse right"},
-    {19, {180, 71}, u"mouse middle"},
-    {24, {180, 57}, u"mouse up"},
-    {25, {180, 102}, u"mouse down"},
+    {store::kind::kMouseLeft, {126, 49}, u"mouse left"},
+    {store::kind::kMouseRight, {192, 49}, u"mouse right"},
+    {store::kind::kMouseMiddle, {180, 71}, u"mouse middle"},
+    {store::kind::kWheelUp, {180, 57}, u"mouse up"},
+    {store::kind::kWheelDown, {180, 102}, u"mouse down"},
 };
-constexpr std::int32_t kDefaultKind = 17;
+constexpr std::int32_t kDefaultKind = store::kind::kMouseLeft;
 
 }  // namespace
 
