@@ -28,17 +28,19 @@
 namespace {
 
 using strings::StringKey;
+constexpr auto kGothic = skin::CaptionFont::BankGothic;
+constexpr auto kArial = skin::CaptionFont::Arial;
 
 // One of the main window's GDI+ image buttons. Rectangles are left, top, width, height; a button
 // without a font of its own keeps the class default ("BankGothic Lt BT", 16).
 struct ButtonSpec {
   int x, y, width, height;
   const StringKey* label;  // null: no caption
-  int fontFace = 0;        // 0 "BankGothic Lt BT", 1 "Arial"
+  skin::CaptionFont fontFace = kGothic;
   int fontHeight = 16;
   int fontWeight = 500;
   COLORREF normal = 210, hover = 0xFFFFFF, pressed = 0xFFFFFF;
-  int placement = skin::placement::kCentred;
+  skin::CaptionPlacement placement = skin::CaptionPlacement::Centred;
   int textOffset = 0;
 };
 
@@ -47,17 +49,17 @@ const ButtonSpec kButtons[] = {
     {1028, 72, 26, 30, nullptr},                                                             // close
     {978, 72, 24, 30, nullptr},                                                              // manual
     {1003, 72, 24, 30, nullptr},                                                             // minimise
-    {669, 646, 127, 24, &strings::kMainOk, 0, 16, 700, 0xFFFFFF, 0x808080, 0xFFFFFF},
-    {925, 646, 128, 24, &strings::kMainCancel, 0, 16, 700, 0xFFFFFF, 0x808080, 0xFFFFFF},
-    {797, 646, 127, 24, &strings::kMainApply, 0, 16, 700, 0xFFFFFF, 0x808080, 0xFFFFFF},
-    {70, 553, 170, 32, &strings::kMainProfile, 0, 14, 500, 0x000000, 0x808080, 0x808080},
-    {253, 553, 170, 32, &strings::kMainResetProfile, 0, 14, 500, 0x000000, 0x808080, 0x808080},
-    {70, 584, 168, 24, nullptr, 1, 15, 500, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, skin::placement::kLeft, 5},  // profile
-    {90, 493, 180, 24, &strings::kMainReset, 1, 14, 500, 0xFFFFFF, 0x000000, 0x808080},
-    {747, 10, 208, 29, &strings::kMainReference, 0, 16, 700, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF},
-    {89, 162, 123, 35, &strings::kMainLayer1, 0, 16, 700, 0xA08000, 0xFF8000, 0xFF8000},
-    {220, 162, 122, 35, &strings::kMainLayer2, 0, 16, 700, 0x308000, 0x00FF00, 0x00FF00},
-    {350, 162, 122, 35, &strings::kMainLayer3, 0, 16, 700, 0x304080, 0x0040FF, 0x0040FF},
+    {669, 646, 127, 24, &strings::kMainOk, kGothic, 16, 700, 0xFFFFFF, 0x808080, 0xFFFFFF},
+    {925, 646, 128, 24, &strings::kMainCancel, kGothic, 16, 700, 0xFFFFFF, 0x808080, 0xFFFFFF},
+    {797, 646, 127, 24, &strings::kMainApply, kGothic, 16, 700, 0xFFFFFF, 0x808080, 0xFFFFFF},
+    {70, 553, 170, 32, &strings::kMainProfile, kGothic, 14, 500, 0x000000, 0x808080, 0x808080},
+    {253, 553, 170, 32, &strings::kMainResetProfile, kGothic, 14, 500, 0x000000, 0x808080, 0x808080},
+    {70, 584, 168, 24, nullptr, kArial, 15, 500, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, skin::CaptionPlacement::Left, 5},  // profile
+    {90, 493, 180, 24, &strings::kMainReset, kArial, 14, 500, 0xFFFFFF, 0x000000, 0x808080},
+    {747, 10, 208, 29, &strings::kMainReference, kGothic, 16, 700, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF},
+    {89, 162, 123, 35, &strings::kMainLayer1, kGothic, 16, 700, 0xA08000, 0xFF8000, 0xFF8000},
+    {220, 162, 122, 35, &strings::kMainLayer2, kGothic, 16, 700, 0x308000, 0x00FF00, 0x00FF00},
+    {350, 162, 122, 35, &strings::kMainLayer3, kGothic, 16, 700, 0x304080, 0x0040FF, 0x0040FF},
 };
 
 constexpr const char16_t* kImageFaces[4] = {skin::face::kNormal, skin::face::kOver, skin::face::kDown,
@@ -194,7 +196,7 @@ void COsselSettingDlg::ShowLayer(int layer) {
   if (!store::ValidLayer(layer)) layer = 0;
   for (int i = 0; i < store::kLayerCount; ++i) {
     skin::CBitmapBtn& button = m_buttons[static_cast<std::size_t>(kLayer1 + i)];
-    const int checked = i == layer ? 1 : 0;
+    const bool checked = i == layer;
     if (button.checked != checked) {
       button.checked = checked;
       button.Invalidate(false);

@@ -193,7 +193,7 @@ void CMacroSetDlg::Open(const store::KeyRecord& record, std::uint32_t language) 
   const std::int32_t mode = m_model.Settings().RepeatMode;
   if (mode < 0 || mode > 2) {
     // A stored mode we do not offer: none shown as chosen, and the count stays offered only for mode 0.
-    for (int i = kRepeatOption1; i <= kRepeatOption3; ++i) GetButton(i).SetChecked(0);
+    for (int i = kRepeatOption1; i <= kRepeatOption3; ++i) GetButton(i).SetChecked(false);
   }
   ChooseRepeat(mode);
   ShowIntervalSwitch();
@@ -205,7 +205,7 @@ void CMacroSetDlg::Open(const store::KeyRecord& record, std::uint32_t language) 
 
 void CMacroSetDlg::SetRecording(bool recording) {
   m_recording = recording;
-  GetButton(kRecord).SetChecked(recording ? 1 : 0);
+  GetButton(kRecord).SetChecked(recording);
   GetButton(kStop).EnableWindow(recording);
   for (auto& button : m_mouse) button.EnableWindow(recording);
   for (Button button : kEditingButtons) GetButton(button).EnableWindow(!recording);
@@ -215,7 +215,7 @@ void CMacroSetDlg::SetRecording(bool recording) {
     m_selectAll = false;
     m_selectPauses = false;
   } else {
-    for (auto& button : m_mouse) button.SetChecked(0);
+    for (auto& button : m_mouse) button.SetChecked(false);
   }
   if (m_keys) m_keys->Deliver(recording);
 }
@@ -239,7 +239,7 @@ void CMacroSetDlg::OnMouseButton(MouseButton which) {
   bool& pressed = m_mousePressed[which];
   // Fed to the recorder like a key; a refused click (a full macro warns) leaves the picture's state as it was.
   if (OnKeyEvent(kMouse[which].code, pressed ? static_cast<std::uint32_t>(wm::kKeyReleased) : 0) == 1) pressed = !pressed;
-  m_mouse[which].SetChecked(pressed ? 1 : 0);
+  m_mouse[which].SetChecked(pressed);
 }
 
 void CMacroSetDlg::RequestFullWarning() {
@@ -410,13 +410,13 @@ std::wstring CMacroSetDlg::LineText(int index) const { return win::Wide(m_model.
 
 void CMacroSetDlg::ChooseRepeat(std::int32_t mode) {
   if (mode >= 0 && mode <= 2)
-    for (int i = 0; i < 3; ++i) GetButton(kRepeatOption1 + i).SetChecked(i == mode ? 1 : 0);
+    for (int i = 0; i < 3; ++i) GetButton(kRepeatOption1 + i).SetChecked(i == mode);
   GetButton(kRepeatCount).EnableWindow(mode == 0);
 }
 
 void CMacroSetDlg::ShowIntervalSwitch() {
   const bool on = m_model.Settings().IntervalOn != 0;
-  GetButton(kIntervalSwitch).SetChecked(on ? 1 : 0);
+  GetButton(kIntervalSwitch).SetChecked(on);
   GetButton(kInterval).EnableWindow(on);
 }
 

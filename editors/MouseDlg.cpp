@@ -47,14 +47,14 @@ BOOL CMouseDlg::OnInitDialog() {
 // the dialog is shown again when the main window comes back from the task bar, and keeps its choice then.
 void CMouseDlg::ClearChoice() {
   m_selectedKind = kDefaultKind;
-  for (auto& button : m_choices) button.SetChecked(0);
+  for (auto& button : m_choices) button.SetChecked(false);
 }
 
 void CMouseDlg::Select(int choice) {
   m_selectedKind = kChoices[choice].kind;
   // Exactly one shape looks selected, even when the click toggled the chosen one off again.
   for (int i = 0; i < kChoiceCount; ++i) {
-    m_choices[static_cast<std::size_t>(i)].SetChecked(i == choice ? 1 : 0);
+    m_choices[static_cast<std::size_t>(i)].SetChecked(i == choice);
     m_choices[static_cast<std::size_t>(i)].Invalidate(false);
   }
 }

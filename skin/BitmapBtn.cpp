@@ -11,10 +11,10 @@ namespace skin {
 namespace {
 
 // The box a caption of `extent` covers from `origin`: rotated captions run up (90) or down (270) from it.
-RECT CaptionBounds(int placement, Point origin, SIZE extent) {
+RECT CaptionBounds(CaptionPlacement placement, Point origin, SIZE extent) {
   const auto [x, y] = origin;
-  if (placement == placement::kRotated90) return {x, y - extent.cx, x + extent.cy, y};
-  if (placement == placement::kRotated270) return {x - extent.cy, y, x, y + extent.cx};
+  if (placement == CaptionPlacement::Rotated90) return {x, y - extent.cx, x + extent.cy, y};
+  if (placement == CaptionPlacement::Rotated270) return {x - extent.cy, y, x, y + extent.cx};
   return {x, y, x + extent.cx, y + extent.cy};
 }
 
@@ -31,18 +31,17 @@ void CBitmapBtn::SetImageFaces(int x, int y, int width, int height, Gdiplus::Bit
   if (m_hWnd) ModifyStyle(WS_BORDER | WS_TABSTOP, 0);
 }
 
-void CBitmapBtn::SetHighlight(int highlight) {
-  const bool on = highlight != 0;
-  if (m_highlighted == on && m_hover == on) return;
-  m_highlighted = on;
-  m_hover = on;
+void CBitmapBtn::SetHighlight(bool highlight) {
+  if (m_highlighted == highlight && m_hover == highlight) return;
+  m_highlighted = highlight;
+  m_hover = highlight;
   if (m_hWnd) Invalidate(false);
 }
 
 ButtonLook CBitmapBtn::CurrentLook(bool pressed) const {
   BitmapBtnState state;
-  state.releaseClick = releaseClick != 0;
-  state.checked = checked != 0;
+  state.releaseClick = releaseClick;
+  state.checked = checked;
   state.highlighted = m_highlighted;
   state.hover = m_hover;
   state.pressed = pressed;
@@ -71,7 +70,7 @@ void CBitmapBtn::DrawCaption(HDC dc, const RECT& client, Colour colour) const {
   const int escapement = CaptionEscapement(placement);
   win::Font font(::CreateFontW(fontHeight, 0, escapement, escapement, fontWeight, FALSE, FALSE, FALSE,
                                DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                               DEFAULT_PITCH | FF_SWISS, fontFace == 1 ? L"Arial" : L"BankGothic Lt BT"));
+                               DEFAULT_PITCH | FF_SWISS, fontFace == CaptionFont::Arial ? L"Arial" : L"BankGothic Lt BT"));
   win::SelectGuard selected(dc, font.get());
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, colour);
@@ -131,7 +130,7 @@ LRESULT CBitmapBtn::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_LBUTTONUP:
       if (releaseClick) {
-        releaseClick = 0;
+        releaseClick = false;
         Invalidate(false);
         SendButtonClick(m_hWnd);  // the parent may destroy this button: nothing may follow
         return 0;

@@ -10,8 +10,8 @@
 namespace skin {
 namespace {
 
-UINT AlignmentFlag(int alignment) {
-  switch (static_cast<CaptionAlign>(alignment)) {
+UINT AlignmentFlag(CaptionAlign alignment) {
+  switch (alignment) {
     case CaptionAlign::Left: return DT_LEFT;
     case CaptionAlign::Right: return DT_RIGHT;
     case CaptionAlign::Centre: break;
@@ -66,8 +66,7 @@ void CBitmapBtn2::SetCaption(const std::wstring& text) {
   if (m_hWnd) Invalidate(false);
 }
 
-void CBitmapBtn2::SetChecked(int checked) {
-  checked = checked ? 1 : 0;
+void CBitmapBtn2::SetChecked(bool checked) {
   if (checked == m_checked) return;
   m_checked = checked;
   if (m_hWnd) Invalidate(false);
@@ -75,8 +74,8 @@ void CBitmapBtn2::SetChecked(int checked) {
 
 ButtonLook CBitmapBtn2::CurrentLook(bool pressed) const {
   BitmapBtn2State state;
-  state.toggle = toggleMode != 0;
-  state.checked = m_checked != 0;
+  state.toggle = toggleMode;
+  state.checked = m_checked;
   state.highlighted = m_highlighted;
   state.pressed = pressed;
   state.disabled = m_hWnd && !IsWindowEnabled();
@@ -104,7 +103,7 @@ void CBitmapBtn2::DrawItem(DRAWITEMSTRUCT& dis) {
     win::SelectGuard selected(buffer.get(), font.get());
     ::SetBkMode(buffer.get(), TRANSPARENT);
     ::SetTextColor(buffer.get(), look.text);
-    const Rect box = CaptionBox(static_cast<CaptionAlign>(alignment), {0, 0, client.right, client.bottom});
+    const Rect box = CaptionBox(alignment, {0, 0, client.right, client.bottom});
     RECT textRect{box.left, box.top, box.right, box.bottom};
     ReportDrawnText(buffer.get(), m_caption, textRect, AlignmentFlag(alignment));
     ::DrawTextW(buffer.get(), m_caption.c_str(), static_cast<int>(m_caption.size()), &textRect,
@@ -159,7 +158,7 @@ LRESULT CBitmapBtn2::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_LBUTTONUP:
       if (toggleMode) {
-        m_checked = m_checked ? 0 : 1;
+        m_checked = !m_checked;
         SendMessage(BM_SETSTATE, FALSE);
         Invalidate(false);
         SendButtonClick(m_hWnd);  // the parent may destroy this button: nothing may follow

@@ -24,10 +24,9 @@ void CRgnButton::SetTooltip(const std::wstring& text) {
   m_tooltip.SetText(m_hWnd, text);
 }
 
-void CRgnButton::SetChecked(int checked) {
-  const bool on = checked != 0;
-  if (m_model.checked == on) return;
-  m_model.checked = on;
+void CRgnButton::SetChecked(bool checked) {
+  if (m_model.checked == checked) return;
+  m_model.checked = checked;
   if (m_hWnd) Invalidate(false);
 }
 

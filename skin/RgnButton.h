@@ -24,9 +24,9 @@ class CRgnButton : public CRgnWnd {
   const CToolTip& GetTooltip() const { return m_tooltip.Window(); }
   const std::wstring& TooltipText() const { return m_tooltip.Text(); }
 
-  void SetToggleMode(int toggle) { m_model.toggle = toggle != 0; }
-  int GetChecked() const { return m_model.checked ? 1 : 0; }
-  void SetChecked(int checked);
+  void SetToggleMode(bool toggle) { m_model.toggle = toggle; }
+  bool GetChecked() const { return m_model.checked; }
+  void SetChecked(bool checked);
   RgnState GetState() const { return m_model.state(); }
   HBITMAP GetPicture(int index) const { return m_pictures[static_cast<std::size_t>(index)].get(); }
 

@@ -11,7 +11,7 @@ BOOL CSubBmpMenu::OnInitDialog() {
   if (const BmpMenuList* entries = CurrentEntries()) {
     EntryTextStyle style;
     style.textOffset = kSubmenuTextOffset;
-    style.placement = placement::kLeft;
+    style.placement = CaptionPlacement::Left;
     style.hover = kMenuOrange;
     style.pressed = kMenuTextColour;
     style.fontHeight = 16;

@@ -70,8 +70,8 @@ BOOL CSkinDemoDlg::OnInitDialog() {
     button->pressedColour = kWhite;
     button->SetCaption(place->caption);
   }
-  m_toggle.toggleMode = 1;
-  m_long.alignment = 1;
+  m_toggle.toggleMode = true;
+  m_long.alignment = skin::CaptionAlign::Left;
   m_long.SetTooltip(kLongCaption.caption);
   m_disabled.EnableWindow(false);
   m_push.SetTooltip(L"A plain push button");
@@ -102,15 +102,15 @@ void CSkinDemoDlg::CreateImageButtons() {
   const auto normal = skin::LoadSkinImage((skins + L"skindemo_normal.png").c_str());
   const auto over = skin::LoadSkinImage((skins + L"skindemo_over.png").c_str());
   const auto down = skin::LoadSkinImage((skins + L"skindemo_down.png").c_str());
-  for (auto [button, place, turn] : {std::tuple{&m_rotated90, &kRotated90, skin::placement::kRotated90},
-                                     std::tuple{&m_rotated270, &kRotated270, skin::placement::kRotated270}}) {
+  for (auto [button, place, turn] : {std::tuple{&m_rotated90, &kRotated90, skin::CaptionPlacement::Rotated90},
+                                     std::tuple{&m_rotated270, &kRotated270, skin::CaptionPlacement::Rotated270}}) {
     const RECT& r = place->rect;
     button->Create(r, m_hWnd);
     button->SetImageFaces(r.left, r.top, r.right - r.left, r.bottom - r.top, normal.get(), over.get(), down.get(),
                           normal.get());
     button->caption = place->caption;
     button->placement = turn;
-    button->fontFace = 1;
+    button->fontFace = skin::CaptionFont::Arial;
     button->fontWeight = 700;
     button->textColour = kWhite;
     button->hoverColour = kOrange;
