@@ -32,10 +32,9 @@ void CBitmapBtn::SetImageFaces(int x, int y, int width, int height, Gdiplus::Bit
 }
 
 void CBitmapBtn::SetHighlight(bool highlight) {
-  if (m_highlighted == highlight && m_hover == highlight) return;
+  const bool changed = SetHovered(highlight) || m_highlighted != highlight;
   m_highlighted = highlight;
-  m_hover = highlight;
-  if (m_hWnd) Invalidate(false);
+  if (changed && m_hWnd) Invalidate(false);
 }
 
 ButtonLook CBitmapBtn::CurrentLook(bool pressed) const {
@@ -43,7 +42,7 @@ ButtonLook CBitmapBtn::CurrentLook(bool pressed) const {
   state.releaseClick = releaseClick;
   state.checked = checked;
   state.highlighted = m_highlighted;
-  state.hover = m_hover;
+  state.hover = IsHovered();
   state.pressed = pressed;
   state.disabled = m_hWnd && !IsWindowEnabled();
   return BitmapBtnLook(state, {textColour, hoverColour, pressedColour});
@@ -89,44 +88,22 @@ void CBitmapBtn::DrawCaption(HDC dc, const RECT& client, Colour colour) const {
   ::TextOutW(dc, origin.x + textOffset, origin.y, caption.c_str(), length);
 }
 
-bool CBitmapBtn::OnMouseMove(WPARAM keys, LPARAM position) {
-  const bool leftHeld = (keys & MK_LBUTTON) != 0;
-  if (leftHeld && !m_hover) return false;
+// The popup menus follow the cursor through their entries: every move goes on to the parent, in screen
+// coordinates.
+void CBitmapBtn::ForwardMouseMove(WPARAM keys, LPARAM position) const {
   POINT screen{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
   ::ClientToScreen(m_hWnd, &screen);
-  if (!HasCapture()) {
-    if (::GetActiveWindow() && GetParent()) {
-      m_hover = true;
-      SetCapture();
-      Invalidate(false);
-    }
-  } else if (::WindowFromPoint(screen) != m_hWnd) {
-    if (m_hover) {
-      m_hover = false;
-      Invalidate(false);
-    }
-    if (!leftHeld) ::ReleaseCapture();
-  }
   if (HWND parent = GetParent())
     ::PostMessageW(parent, WM_MOUSEMOVE, keys,
                    MAKELPARAM(static_cast<WORD>(static_cast<SHORT>(screen.x)), static_cast<WORD>(static_cast<SHORT>(screen.y))));
-  return true;
 }
 
 LRESULT CBitmapBtn::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   msg = AsSinglePress(msg);
   switch (msg) {
     case WM_MOUSEMOVE:
-      if (!OnMouseMove(wParam, lParam)) return 0;
-      break;
-    case WM_KILLFOCUS:
-      if (m_hover) {
-        m_hover = false;
-        Invalidate(false);
-      }
-      break;
-    case WM_CAPTURECHANGED:
-      if (m_hover) Invalidate(false);
+      if (!TrackHover(wParam, lParam)) return 0;
+      ForwardMouseMove(wParam, lParam);
       break;
     case WM_LBUTTONUP:
       if (releaseClick) {

@@ -35,7 +35,6 @@ class CBitmapBtn : public CSkinButton {
   // Sets both the owner's highlight and the hover look.
   void SetHighlight(bool highlight);
   bool IsHighlighted() const { return m_highlighted; }
-  bool IsHovered() const { return m_hover; }
   Gdiplus::Bitmap* GetFace(Face face) const { return m_faces[static_cast<int>(face)].get(); }
 
   ButtonLook CurrentLook(bool pressed) const;
@@ -46,12 +45,10 @@ class CBitmapBtn : public CSkinButton {
   LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  // True when the move is to be handled (and forwarded) at all.
-  bool OnMouseMove(WPARAM keys, LPARAM position);
+  void ForwardMouseMove(WPARAM keys, LPARAM position) const;
   void DrawCaption(HDC dc, const RECT& client, Colour colour) const;
 
   bool m_highlighted = false;
-  bool m_hover = false;
   std::array<win::GdiplusBitmap, 4> m_faces;  // indexed by Face
 };
 

@@ -37,7 +37,7 @@ class CBitmapBtn2 : public CSkinButton {
   void SetCaption(const std::wstring& text);
   void SetChecked(bool checked);
   bool GetChecked() const { return m_checked; }
-  bool IsHighlighted() const { return m_highlighted; }
+  bool IsHighlighted() const { return IsHovered(); }
   const std::wstring& GetCaption() const { return m_caption; }
   HBITMAP GetFace(Face face) const { return m_faces[static_cast<int>(face)].get(); }
 
@@ -48,14 +48,13 @@ class CBitmapBtn2 : public CSkinButton {
   void PreSubclassWindow() override;
   void DrawItem(DRAWITEMSTRUCT& dis) override;
   LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  // The highlight also ends with the leave notification asked for here.
+  void OnHoverStart() override { TrackMouseLeave(); }
 
  private:
-  void OnMouseMove(WPARAM keys, LPARAM position);
-  void ClearHighlight();
   void DrawFace(HDC dc, Face face) const;
 
   bool m_checked = false;
-  bool m_highlighted = false;
   std::wstring m_caption;
   std::array<win::Bitmap, 4> m_faces;  // indexed by Face
   std::array<HBITMAP, 4> m_sources{};   // borrowed pictures, indexed by Face; used instead of m_faces when set
