@@ -394,8 +394,7 @@ void COsselSettingDlg::RunLaunchDialog(store::KeyRecord& record) {
 
 void COsselSettingDlg::OnProfileNotification(WPARAM wParam, LPARAM lParam) {
   store::ApplyProfileNotification(m_store, static_cast<std::uintptr_t>(wParam), static_cast<std::intptr_t>(lParam));
-  RebuildProfileLabel();
-  ShowLayer(static_cast<int>(store::CurrentProfile(m_store).Keymap));
+  ShowCurrentProfile();
   m_children.RefreshProfileRows();
 }
 
