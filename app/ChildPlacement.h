@@ -5,14 +5,14 @@
 
 #include <vector>
 
-#include "app/KeyLayout.h"
+#include "catalogue/KeyLayout.h"
 
 namespace app {
 
 // Top-left corner of an editor or the profile dialog, from the main window's top-left corner.
-inline constexpr Point kAttachedOffset{446, 539};
+inline constexpr catalogue::Point kAttachedOffset{446, 539};
 // Top-left corner of the panel while it is out, from the main window's top-left corner.
-inline constexpr Point kPanelOffset{576, -228};
+inline constexpr catalogue::Point kPanelOffset{576, -228};
 // The main window moves this far down while the panel slides out, in steps of kSlideStep.
 inline constexpr int kSlideDistance = 228;
 inline constexpr int kSlideStep = 5;

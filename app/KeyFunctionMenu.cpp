@@ -36,19 +36,18 @@ void SetSkin(skin::CBmpMenu& menu, int position, const skin::MenuSkinFiles& file
 
 }  // namespace
 
-std::unique_ptr<skin::CBmpMenu> OpenKeyFunctionMenu(HWND owner, std::u16string_view exeFolder, Point origin,
+std::unique_ptr<skin::CBmpMenu> OpenKeyFunctionMenu(HWND owner, std::u16string_view exeFolder, catalogue::Point origin,
                                                     std::uint32_t language) {
   auto menu = std::make_unique<skin::CBmpMenu>();
-  skin::ClearMenuEntries();  // the list is shared; a menu that failed to open may have left entries
   const auto entries = catalogue::KeyMenuEntries();
   for (const auto& entry : entries)
-    skin::AddMenuEntry(MenuText(entry.textKey), static_cast<std::int32_t>(entry.category), true);
+    skin::AddMenuEntry(menu->entries, MenuText(entry.textKey), static_cast<std::int32_t>(entry.category), true);
   SetSkin(*menu, -1, skin::MenuSkinSet(exeFolder, u"key function"));
   for (int position = 0; position < static_cast<int>(entries.size()); ++position) {
     const auto& entry = entries[static_cast<std::size_t>(position)];
     if (!entry.hasSubmenu) continue;
     for (std::uint8_t kind : catalogue::SubmenuKinds(entry.category))
-      skin::AddSubmenuEntry(position, MenuText(catalogue::FindFunction(kind)->labelKey), kind, true);
+      skin::AddSubmenuEntry(menu->entries, position, MenuText(catalogue::FindFunction(kind)->labelKey), kind, true);
     SetSkin(*menu, position, skin::MenuSkinSet(exeFolder, SubmenuSkinSet(entry.category)));
   }
   menu->x = origin.x;
@@ -56,10 +55,7 @@ std::unique_ptr<skin::CBmpMenu> OpenKeyFunctionMenu(HWND owner, std::u16string_v
   menu->kind = skin::kKeyFunctionMenu;
   menu->preselected = -1;
   menu->language = language;
-  if (!menu->Create(owner)) {
-    skin::ClearMenuEntries();
-    return nullptr;
-  }
+  if (!menu->Create(owner)) return nullptr;
   return menu;
 }
 

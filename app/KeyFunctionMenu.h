@@ -6,14 +6,14 @@
 #include <memory>
 #include <string_view>
 
-#include "app/KeyLayout.h"
+#include "catalogue/KeyLayout.h"
 #include "skin/BmpMenu.h"
 
 namespace app {
 
-// Fills the shared menu entry list, sets the skins and creates the menu with its top-left corner at
-// `origin` (screen coordinates), owned by `owner`.
-std::unique_ptr<skin::CBmpMenu> OpenKeyFunctionMenu(HWND owner, std::u16string_view exeFolder, Point origin,
+// Fills the menu's entries, sets the skins and creates the menu with its top-left corner at `origin`
+// (screen coordinates), owned by `owner`. Null when it could not be created.
+std::unique_ptr<skin::CBmpMenu> OpenKeyFunctionMenu(HWND owner, std::u16string_view exeFolder, catalogue::Point origin,
                                                     std::uint32_t language);
 
 }  // namespace app

@@ -10,7 +10,7 @@ namespace {
 constexpr const char16_t* kEnterFaceNames[4] = {skin::face::kNormal, skin::face::kOver, skin::face::kDown,
                                                 skin::face::kSelected};
 
-RECT ToRect(const KeyRect& key) { return {key.left, key.top, key.left + key.width, key.top + key.height}; }
+RECT ToRect(const catalogue::KeyRect& key) { return {key.left, key.top, key.left + key.width, key.top + key.height}; }
 
 }  // namespace
 
@@ -19,11 +19,11 @@ void KeyboardPicture::Build(HWND parent, int variant, std::u16string exeFolder, 
   m_exeFolder = std::move(exeFolder);
   m_layer = 0;
   for (int slot = 0; slot < store::kKeyCount; ++slot)
-    m_keys[static_cast<std::size_t>(slot)].Create(ToRect(KeyRectangle(variant, slot)), parent);
+    m_keys[static_cast<std::size_t>(slot)].Create(ToRect(catalogue::KeyRectangle(variant, slot)), parent);
 
   SetEnterFiles(KeyState::Plain);
   if (m_enter.Create(parent)) {
-    const Point corner = EnterKeyCorner(variant);
+    const catalogue::Point corner = catalogue::EnterKeyCorner(variant);
     const RECT shape = m_enter.GetWindowRect();
     m_enter.MoveWindow(corner.x, corner.y, shape.right - shape.left, shape.bottom - shape.top);
   }
@@ -51,7 +51,7 @@ void KeyboardPicture::MarkKey(int slot, KeyState state, const std::wstring& tool
 }
 
 bool KeyboardPicture::SetKeyFaces(int slot, KeyState state) {
-  const KeyRect rect = KeyRectangle(m_variant, slot);
+  const catalogue::KeyRect rect = catalogue::KeyRectangle(m_variant, slot);
   if (rect.empty()) return false;
   const KeyLook look = LookOf(state);
   auto bitmap = [&](LayerImage image) { return m_images[static_cast<std::size_t>(image)]; };

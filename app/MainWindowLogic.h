@@ -8,11 +8,13 @@
 #include <string_view>
 
 #include "Version.h"
-#include "app/KeyLayout.h"
 #include "catalogue/FunctionCatalogue.h"
+#include "catalogue/KeyLayout.h"
 #include "store/SettingsStore.h"
 
 namespace app {
+
+using catalogue::Point;
 
 // The version shown in the main window, from project() through the generated Version.h.
 inline constexpr char16_t kVersionNumber[] = u"" TRELM_VERSION_TEXT;

@@ -4,7 +4,6 @@
 
 #include <thread>
 
-#include "Resource.h"
 #include "app/KeyFunctionMenu.h"
 #include "app/MainWindowLogic.h"
 #include "catalogue/FunctionCatalogue.h"
@@ -18,6 +17,7 @@
 #include "platform/ProgramFolders.h"
 #include "platform/WindowMessages.h"
 #include "platform/win32/Text.h"
+#include "resources/Resource.h"
 #include "skin/DrawnTexts.h"
 #include "skin/ShapedWindow.h"
 #include "skin/SkinPaths.h"
@@ -28,17 +28,19 @@
 namespace {
 
 using strings::StringKey;
+constexpr auto kGothic = skin::CaptionFont::BankGothic;
+constexpr auto kArial = skin::CaptionFont::Arial;
 
 // One of the main window's GDI+ image buttons. Rectangles are left, top, width, height; a button
 // without a font of its own keeps the class default ("BankGothic Lt BT", 16).
 struct ButtonSpec {
   int x, y, width, height;
   const StringKey* label;  // null: no caption
-  int fontFace = 0;        // 0 "BankGothic Lt BT", 1 "Arial"
+  skin::CaptionFont fontFace = kGothic;
   int fontHeight = 16;
   int fontWeight = 500;
   COLORREF normal = 210, hover = 0xFFFFFF, pressed = 0xFFFFFF;
-  int placement = skin::placement::kCentred;
+  skin::CaptionPlacement placement = skin::CaptionPlacement::Centred;
   int textOffset = 0;
 };
 
@@ -47,17 +49,17 @@ const ButtonSpec kButtons[] = {
     {1028, 72, 26, 30, nullptr},                                                             // close
     {978, 72, 24, 30, nullptr},                                                              // manual
     {1003, 72, 24, 30, nullptr},                                                             // minimise
-    {669, 646, 127, 24, &strings::kMainOk, 0, 16, 700, 0xFFFFFF, 0x808080, 0xFFFFFF},
-    {925, 646, 128, 24, &strings::kMainCancel, 0, 16, 700, 0xFFFFFF, 0x808080, 0xFFFFFF},
-    {797, 646, 127, 24, &strings::kMainApply, 0, 16, 700, 0xFFFFFF, 0x808080, 0xFFFFFF},
-    {70, 553, 170, 32, &strings::kMainProfile, 0, 14, 500, 0x000000, 0x808080, 0x808080},
-    {253, 553, 170, 32, &strings::kMainResetProfile, 0, 14, 500, 0x000000, 0x808080, 0x808080},
-    {70, 584, 168, 24, nullptr, 1, 15, 500, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, skin::placement::kLeft, 5},  // profile
-    {90, 493, 180, 24, &strings::kMainReset, 1, 14, 500, 0xFFFFFF, 0x000000, 0x808080},
-    {747, 10, 208, 29, &strings::kMainReference, 0, 16, 700, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF},
-    {89, 162, 123, 35, &strings::kMainLayer1, 0, 16, 700, 0xA08000, 0xFF8000, 0xFF8000},
-    {220, 162, 122, 35, &strings::kMainLayer2, 0, 16, 700, 0x308000, 0x00FF00, 0x00FF00},
-    {350, 162, 122, 35, &strings::kMainLayer3, 0, 16, 700, 0x304080, 0x0040FF, 0x0040FF},
+    {669, 646, 127, 24, &strings::kMainOk, kGothic, 16, 700, 0xFFFFFF, 0x808080, 0xFFFFFF},
+    {925, 646, 128, 24, &strings::kMainCancel, kGothic, 16, 700, 0xFFFFFF, 0x808080, 0xFFFFFF},
+    {797, 646, 127, 24, &strings::kMainApply, kGothic, 16, 700, 0xFFFFFF, 0x808080, 0xFFFFFF},
+    {70, 553, 170, 32, &strings::kMainProfile, kGothic, 14, 500, 0x000000, 0x808080, 0x808080},
+    {253, 553, 170, 32, &strings::kMainResetProfile, kGothic, 14, 500, 0x000000, 0x808080, 0x808080},
+    {70, 584, 168, 24, nullptr, kArial, 15, 500, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, skin::CaptionPlacement::Left, 5},  // profile
+    {90, 493, 180, 24, &strings::kMainReset, kArial, 14, 500, 0xFFFFFF, 0x000000, 0x808080},
+    {747, 10, 208, 29, &strings::kMainReference, kGothic, 16, 700, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF},
+    {89, 162, 123, 35, &strings::kMainLayer1, kGothic, 16, 700, 0xA08000, 0xFF8000, 0xFF8000},
+    {220, 162, 122, 35, &strings::kMainLayer2, kGothic, 16, 700, 0x308000, 0x00FF00, 0x00FF00},
+    {350, 162, 122, 35, &strings::kMainLayer3, kGothic, 16, 700, 0x304080, 0x0040FF, 0x0040FF},
 };
 
 constexpr const char16_t* kImageFaces[4] = {skin::face::kNormal, skin::face::kOver, skin::face::kDown,
@@ -74,8 +76,7 @@ COsselSettingDlg::COsselSettingDlg(store::SettingsStore& store, platform::Regist
       m_store(store),
       m_registry(registry),
       m_messenger(messenger),
-      m_profileDialog(store),
-      m_panel(store.header, registry) {}
+      m_children(*this, *this, store, registry) {}
 
 COsselSettingDlg::~COsselSettingDlg() = default;
 
@@ -111,12 +112,12 @@ BOOL COsselSettingDlg::OnInitDialog() {
     LoadSkin();
     CreateButtons();
   }
-  m_keyboard.Build(m_hWnd, app::LayoutVariant(m_store.header.Language), platform::Folders().exe, ImagesOfLayer(0));
+  m_keyboard.Build(m_hWnd, catalogue::LayoutVariant(m_store.header.Language), platform::Folders().exe, ImagesOfLayer(0));
   // The masks' size; a missing or damaged mask leaves the pictures' size, and with no picture at all the
   // template's, rather than a window of 0 × 0.
   const SIZE size = skin::FirstNonEmptySize({m_mask2.size(), m_mask1.size(), m_layerSize});
   SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE | (size.cx > 0 ? 0 : SWP_NOSIZE));
-  PlaceAttachedWindows();
+  m_children.PlaceAttachedWindows();
   m_initialised = true;
 
   RebuildProfileLabel();
@@ -195,7 +196,7 @@ void COsselSettingDlg::ShowLayer(int layer) {
   if (!store::ValidLayer(layer)) layer = 0;
   for (int i = 0; i < store::kLayerCount; ++i) {
     skin::CBitmapBtn& button = m_buttons[static_cast<std::size_t>(kLayer1 + i)];
-    const int checked = i == layer ? 1 : 0;
+    const bool checked = i == layer;
     if (button.checked != checked) {
       button.checked = checked;
       button.Invalidate(false);
@@ -270,9 +271,9 @@ bool COsselSettingDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
       RebuildProfileLabel();
     }
   } else if (is(kProfile)) {
-    ShowProfileDialog();
+    m_children.ShowProfileDialog();
   } else if (is(kReference)) {
-    if (!m_panelOut) SlidePanelOut();
+    if (!m_children.IsPanelOut()) m_children.SlidePanelOut();
   } else if (is(kLayer1) || is(kLayer2) || is(kLayer3)) {
     ShowLayer(is(kLayer1) ? 0 : is(kLayer2) ? 1 : 2);
   } else if (const int slot = m_keyboard.SlotOf(sender); slot >= 0) {
@@ -289,12 +290,9 @@ void COsselSettingDlg::OpenManual() const {
 }
 
 void COsselSettingDlg::OpenKeyMenu(int slot) {
-  if (m_profileDialogOpen) return;
-  if (m_panelOut) m_panel.PostMessage(wm::kPanelCloseMenu);
-  if (m_menu) {
-    m_menu->DestroyWindow();
-    m_menu.reset();
-  }
+  if (m_children.IsProfileDialogOpen()) return;
+  m_children.ClosePanelMenu();
+  m_menu.reset();
   MarkKey(m_keyBeingEdited, false);
   m_keyBeingEdited = slot;
   m_editedProfile = store::CurrentProfileIndex(m_store);
@@ -308,33 +306,36 @@ void COsselSettingDlg::OpenKeyMenu(int slot) {
   m_menu = app::OpenKeyFunctionMenu(m_hWnd, platform::Folders().exe, origin, m_store.header.Language);
 }
 
-void COsselSettingDlg::CloseKeyMenu() {
-  if (!m_menu) return;
-  m_menu->DestroyWindow();
+bool COsselSettingDlg::DropKeyMenu() {
+  if (!m_menu) return false;
   m_menu.reset();
   MarkKey(m_keyBeingEdited, false);
-  m_keyBeingEdited = -1;
+  return true;
+}
+
+void COsselSettingDlg::CloseKeyMenu() {
+  if (DropKeyMenu()) m_keyBeingEdited = -1;
 }
 
 void COsselSettingDlg::RunMenuCommand(LPARAM value) {
   const int slot = m_keyBeingEdited;
   store::KeyRecord* record = EditedRecord();
   if (!record) return;
-  if (m_panelOut) SlidePanelIn();
+  if (m_children.IsPanelOut()) m_children.SlidePanelIn();
   const app::MenuCommand command = app::DecodeMenuValue(static_cast<std::uintptr_t>(value));
   // The editors keep the key until they report that they closed; they write and save on their own apply.
   switch (static_cast<catalogue::Category>(command.category)) {
     case catalogue::Category::SingleKey:
-      Created(m_singleKey).ClearKey();
-      OpenEditor(Editor::kSingleKey);
+      m_children.SingleKeyDialog().ClearKey();
+      m_children.OpenEditor(app::Editor::kSingleKey);
       return;
     case catalogue::Category::Mouse:
-      Created(m_mouse).ClearChoice();
-      OpenEditor(Editor::kMouse);
+      m_children.MouseDialog().ClearChoice();
+      m_children.OpenEditor(app::Editor::kMouse);
       return;
     case catalogue::Category::Macro:
-      Created(m_macro).Open(*record, m_store.header.Language);
-      OpenEditor(Editor::kMacro);
+      m_children.MacroEditor().Open(*record, m_store.header.Language);
+      m_children.OpenEditor(app::Editor::kMacro);
       return;
     case catalogue::Category::ProfileSwitch:
       RunProfileSwitchDialog(*record);
@@ -353,6 +354,25 @@ void COsselSettingDlg::RunMenuCommand(LPARAM value) {
 
 store::KeyRecord* COsselSettingDlg::EditedRecord() {
   return store::FindKeyRecord(m_store, m_editedProfile, m_editedLayer, m_keyBeingEdited);
+}
+
+void COsselSettingDlg::KeyWritten() {
+  MarkKey(m_keyBeingEdited, false);
+  Save();
+}
+
+void COsselSettingDlg::ReleaseKey() {
+  MarkKey(m_keyBeingEdited, false);
+  m_keyBeingEdited = -1;
+}
+
+void COsselSettingDlg::ShowCurrentProfile() {
+  RebuildProfileLabel();
+  ShowLayer(static_cast<int>(store::CurrentProfile(m_store).Keymap));
+}
+
+void COsselSettingDlg::ShapeForPanel(bool panelOut) {
+  skin::ShapeWindowFromMask(m_hWnd, (panelOut ? m_mask2 : m_mask1).get());
 }
 
 void COsselSettingDlg::RunProfileSwitchDialog(store::KeyRecord& record) {
@@ -374,14 +394,13 @@ void COsselSettingDlg::RunLaunchDialog(store::KeyRecord& record) {
 
 void COsselSettingDlg::OnProfileNotification(WPARAM wParam, LPARAM lParam) {
   store::ApplyProfileNotification(m_store, static_cast<std::uintptr_t>(wParam), static_cast<std::intptr_t>(lParam));
-  RebuildProfileLabel();
-  ShowLayer(static_cast<int>(store::CurrentProfile(m_store).Keymap));
-  if (m_profileDialogOpen) m_profileDialog.RefreshRows();
+  ShowCurrentProfile();
+  m_children.RefreshProfileRows();
 }
 
 void COsselSettingDlg::OnBackgroundPress(LPARAM point) {
   CloseKeyMenu();
-  if (m_panelOut) m_panel.PostMessage(wm::kPanelCloseMenu);
+  m_children.ClosePanelMenu();
   skin::MoveByBody(m_hWnd, point);
 }
 
@@ -391,7 +410,7 @@ void COsselSettingDlg::OnActivateApp(bool active) {
     return;
   }
   if (m_initialised) RebuildProfileLabel();
-  if (m_panelOut) PlaceAttachedWindows();
+  if (m_children.IsPanelOut()) m_children.PlaceAttachedWindows();
 }
 
 bool COsselSettingDlg::PreTranslateMessage(MSG& msg) {
@@ -407,17 +426,14 @@ LRESULT COsselSettingDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       OnBackgroundPress(lParam);
       return 0;
     case wm::kMenuChoice:
-      if (m_menu) {
-        m_menu->DestroyWindow();
-        m_menu.reset();
-      }
+      m_menu.reset();
       RunMenuCommand(lParam);
       return 0;
     case wm::kCompanionSettingsOrProfile:
       OnProfileNotification(wParam, lParam);
       return 0;
     case WM_MOVE:
-      if (m_initialised) PlaceAttachedWindows();
+      if (m_initialised) m_children.PlaceAttachedWindows();
       break;
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == kSysCommandAbout) {
@@ -430,11 +446,14 @@ LRESULT COsselSettingDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       OnActivateApp(wParam != FALSE);
       break;
     case WM_ACTIVATE:
-      // Activated (after a question or a dialog ran over it): the attached windows stay above it.
-      if (LOWORD(wParam) != WA_INACTIVE && m_initialised && !m_placing) KeepAttachedOnTop();
+      if (LOWORD(wParam) != WA_INACTIVE && m_initialised) m_children.OnMainActivated();
       break;
     default:
-      if (OnChildMessage(msg, wParam, lParam)) return 0;
+      if (app::ChildWindows::IsChildMessage(msg)) {
+        DropKeyMenu();  // an editor may be holding the key: it stays
+        m_children.OnChildMessage(msg, wParam, lParam);
+        return 0;
+      }
       break;
   }
   return CDialog::WindowProc(msg, wParam, lParam);
@@ -467,10 +486,7 @@ void COsselSettingDlg::OnPaint() {
 }
 
 void COsselSettingDlg::OnDestroy() {
-  if (m_menu) {
-    m_menu->DestroyWindow();
-    m_menu.reset();
-  }
+  m_menu.reset();
   for (auto& layer : m_layerImages)
     for (auto& image : layer) image.reset();
   for (auto& layer : m_layerBitmaps)

@@ -3,29 +3,24 @@
 // the layer shown. It lets the user pick a layer, open the key function menu on any key, reset the layer
 // or everything, and apply (save) or discard. It is the only writer of key records and the only caller
 // of the registry save. Its child windows (the editors, the profile dialog and the advanced settings panel)
-// belong to it, hang beside it and report back with private messages (OsselSettingChildren.cpp).
+// belong to it, hang beside it and report back with private messages (app::ChildWindows).
 
 #include <array>
 #include <memory>
 #include <string>
 
+#include "app/ChildWindows.h"
 #include "app/KeyboardPicture.h"
-#include "dialogs/RefrenceDlg.h"
-#include "dialogs/WarningModes.h"
-#include "editors/MacroSetDlg.h"
-#include "editors/MouseDlg.h"
-#include "editors/SinglekeyDlg.h"
 #include "framework/Dialog.h"
 #include "platform/Registry.h"
 #include "platform/WindowMessenger.h"
 #include "platform/win32/Handles.h"
-#include "profiles/ProfileSetDlg.h"
 #include "skin/BitmapBtn.h"
 #include "skin/BmpMenu.h"
 #include "skin/SkinImage.h"
 #include "store/SettingsStore.h"
 
-class COsselSettingDlg : public CDialog {
+class COsselSettingDlg : public CDialog, private app::ChildWindows::Host {
  public:
   // The window keeps references to the store and the services; they outlive it.
   COsselSettingDlg(store::SettingsStore& store, platform::Registry& registry, platform::WindowMessenger& messenger);
@@ -45,13 +40,13 @@ class COsselSettingDlg : public CDialog {
   int KeyBeingEdited() const { return m_keyBeingEdited; }
   bool IsMenuOpen() const { return m_menu != nullptr; }
   skin::CBmpMenu* KeyMenu() const { return m_menu.get(); }
-  bool IsPanelOut() const { return m_panelOut; }
+  bool IsPanelOut() const { return m_children.IsPanelOut(); }
   const app::KeyboardPicture& Keyboard() const { return m_keyboard; }
-  CSinglekeyDlg& SingleKeyDialog() { return Created(m_singleKey); }
-  CMouseDlg& MouseDialog() { return Created(m_mouse); }
-  CMacroSetDlg& MacroEditor() { return Created(m_macro); }
-  CProfileSetDlg& ProfileDialog() { return Created(m_profileDialog); }
-  CRefrenceDlg& Panel() { return Created(m_panel); }
+  CSinglekeyDlg& SingleKeyDialog() { return m_children.SingleKeyDialog(); }
+  CMouseDlg& MouseDialog() { return m_children.MouseDialog(); }
+  CMacroSetDlg& MacroEditor() { return m_children.MacroEditor(); }
+  CProfileSetDlg& ProfileDialog() { return m_children.ProfileDialog(); }
+  CRefrenceDlg& Panel() { return m_children.Panel(); }
 
  protected:
   BOOL OnInitDialog() override;
@@ -78,47 +73,25 @@ class COsselSettingDlg : public CDialog {
   void Save();
   void OpenManual() const;
   void OpenKeyMenu(int slot);
-  // Destroys an open menu and gives the key being edited its ordinary look; only a menu that was open
-  // lets go of the key (an editor may hold it).
+  // Destroys an open menu and gives the key being edited its ordinary look, keeping the key (an editor may
+  // hold it); true when a menu was open.
+  bool DropKeyMenu();
+  // The same, and a menu that was open lets go of the key.
   void CloseKeyMenu();
   void RunMenuCommand(LPARAM value);
-  // The record of the key being edited, in the profile and layer it was chosen in (a notification from
-  // the companion may show another one meanwhile); null when no key is being edited.
-  store::KeyRecord* EditedRecord();
   void RunProfileSwitchDialog(store::KeyRecord& record);
   void RunLaunchDialog(store::KeyRecord& record);
   void OnProfileNotification(WPARAM wParam, LPARAM lParam);
   void OnBackgroundPress(LPARAM point);
   void OnActivateApp(bool active);
 
-  // --- The child windows (OsselSettingChildren.cpp) ----------------------------------------------------------
-  enum class Editor { kNone, kSingleKey, kMouse, kMacro };
-  // A child window is created, owned by the main window and hidden, when it is first wanted: creating all
-  // five at start-up took a third of the time to the first paint.
-  template <typename D>
-  D& Created(D& child) {
-    if (!child.GetHwnd()) child.Create(m_hWnd);
-    return child;
-  }
-  // True when `msg` is a child's private message, which it then handled.
-  bool OnChildMessage(UINT msg, WPARAM code, LPARAM lParam);
-  void OpenEditor(Editor editor);
-  void OnEditorApplied(Editor editor);
-  void OnEditorClosed();
-  void OnReplaceKeyQuestion(LPARAM keyCode);
-  void OnMacroNotice(dialogs::WarningMode mode);
-  void ShowProfileDialog();
-  void OnProfileDialogClosed();
-  void OnProfileResetQuestion();
-  void RunQuickSwitch();
-  void OnQuickSwitchClosed();
-  CDialog* EditorWindow(Editor editor);
-  void PlaceAttachedWindows();
-  void KeepAttachedOnTop();
-  // Moves the main window up so a child `height` high, attached below it, stays above the screen's bottom.
-  void LiftFor(int height);
-  void SlidePanelOut();
-  void SlidePanelIn();
+  // What the child windows ask of it. EditedRecord: the record of the key being edited, in the profile and
+  // layer it was chosen in (a notification from the companion may show another one meanwhile).
+  store::KeyRecord* EditedRecord() override;
+  void KeyWritten() override;
+  void ReleaseKey() override;
+  void ShowCurrentProfile() override;
+  void ShapeForPanel(bool panelOut) override;
 
   store::SettingsStore& m_store;
   platform::Registry& m_registry;
@@ -136,21 +109,12 @@ class COsselSettingDlg : public CDialog {
 
   std::array<skin::CBitmapBtn, kButtonCount> m_buttons;
   app::KeyboardPicture m_keyboard;
-  std::unique_ptr<skin::CBmpMenu> m_menu;
-
-  CProfileSetDlg m_profileDialog;
-  CRefrenceDlg m_panel;
-  CSinglekeyDlg m_singleKey;
-  CMacroSetDlg m_macro;
-  CMouseDlg m_mouse;
+  std::unique_ptr<skin::CBmpMenu> m_menu;  // deleting it destroys its window
+  app::ChildWindows m_children;
 
   int m_layerShown = 0;
   int m_keyBeingEdited = -1;
   int m_editedProfile = 0;
   int m_editedLayer = 0;
-  Editor m_openEditor = Editor::kNone;
-  bool m_panelOut = false;
-  bool m_profileDialogOpen = false;
-  bool m_placing = false;  // placing the attached windows moves the main window itself
   bool m_initialised = false;
 };

@@ -1,10 +1,10 @@
 #include "dialogs/AboutDlg.h"
 
-#include "Resource.h"
 #include "dialogs/DialogPlacement.h"
 #include "framework/Gdiplus.h"
 #include "platform/ProgramFolders.h"
 #include "platform/win32/Text.h"
+#include "resources/Resource.h"
 #include "skin/DrawnTexts.h"
 #include "skin/SkinImage.h"
 #include "skin/SkinPaths.h"
@@ -65,7 +65,7 @@ BOOL CAboutDlg::OnInitDialog() {
   CreateImageButton(m_ok, m_hWnd, kOkRect, m_normal.get(), m_over.get(), m_down.get());
   m_ok.caption = win::Wide(strings::LookUpString(strings::kMainOk));
   m_ok.textOffset = 0;
-  m_ok.placement = skin::placement::kCentred;
+  m_ok.placement = skin::CaptionPlacement::Centred;
   m_ok.Invalidate();
   CreateImageButton(m_close, m_hWnd, kCloseRect, m_normal.get(), m_over.get(), m_down.get());
 
@@ -81,7 +81,7 @@ void CAboutDlg::SetUpLink(skin::CHyperLink& link, int x, int y, const wchar_t* a
   link.SetWindowText(address);
   link.SetTarget(address);
   link.colours = kLinkColours;
-  link.SetUnderline(skin::kUnderlineNever);
+  link.SetUnderline(skin::LinkUnderline::Never);
 }
 
 bool CAboutDlg::OnCommand(WPARAM wParam, LPARAM lParam) {

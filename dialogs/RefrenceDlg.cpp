@@ -1,10 +1,10 @@
 #include "dialogs/RefrenceDlg.h"
 
-#include "Resource.h"
 #include "catalogue/KeyNames.h"
 #include "platform/ProgramFolders.h"
 #include "platform/WindowMessages.h"
 #include "platform/win32/Text.h"
+#include "resources/Resource.h"
 #include "skin/MenuEntries.h"
 #include "skin/SkinPaths.h"
 #include "strings/StringTable.h"
@@ -78,19 +78,18 @@ void CRefrenceDlg::OnButton(std::size_t index) {
 
 void CRefrenceDlg::OpenMediaMenu() {
   CloseMenu();
-  skin::ClearMenuEntries();  // the list is shared; a menu that failed to open may have left entries
+  skin::BmpMenuList entries;
   for (std::size_t i = 0; i < dialogs::kMediaPlayers.size(); ++i) {
     const dialogs::MediaPlayer& player = dialogs::kMediaPlayers[i];
     m_installed[i] = dialogs::IsMediaPlayerInstalled(m_registry, player);
-    skin::AddMenuEntry(strings::LookUpString(player.name), player.entryValue, m_installed[i]);
+    skin::AddMenuEntry(entries, strings::LookUpString(player.name), player.entryValue, m_installed[i]);
   }
   const RECT button = GetButton(kMedia).GetWindowRect();
-  m_menu = skin::OpenBmpMenu(m_hWnd, skin::MenuSkinSet(platform::Folders().exe, u"advance menu"),
+  m_menu = skin::OpenBmpMenu(m_hWnd, std::move(entries), skin::MenuSkinSet(platform::Folders().exe, u"advance menu"),
                              POINT{button.left, button.bottom}, skin::kMediaPlayerMenu, m_header.Language);
 }
 
 void CRefrenceDlg::CloseMenu() {
-  if (m_menu) m_menu->DestroyWindow();
   m_menu.reset();
 }
 

@@ -1,7 +1,7 @@
 #include "dialogs/WarningDlg.h"
 
-#include "Resource.h"
 #include "platform/win32/Text.h"
+#include "resources/Resource.h"
 #include "strings/StringTable.h"
 
 namespace {

@@ -35,4 +35,20 @@ void HookLibrary::Remove() const {
   if (m_remove) m_remove();
 }
 
+KeyCapture::KeyCapture(HWND window) : m_window(window) { m_library.Install(m_window); }
+
+KeyCapture::~KeyCapture() { Pause(); }
+
+void KeyCapture::Deliver(bool on) const { m_library.SetStatus(on ? 1 : 0); }
+
+void KeyCapture::Resume() const {
+  m_library.Install(m_window);
+  Deliver(true);
+}
+
+void KeyCapture::Pause() const {
+  Deliver(false);
+  m_library.Remove();
+}
+
 }  // namespace editors

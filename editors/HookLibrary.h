@@ -22,7 +22,7 @@ class HookLibrary {
 
   // Key events go to `window` from now on, while the status is 1.
   void Install(HWND window) const;
-  // 1: deliver key events; 0: stop.
+  // The library's own status: 1 delivers key events, anything else stops them.
   void SetStatus(int status) const;
   void Remove() const;
 
@@ -36,6 +36,28 @@ class HookLibrary {
   InstallFn m_install = nullptr;
   StatusFn m_setStatus = nullptr;
   RemoveFn m_remove = nullptr;
+};
+
+// A capturing window's hold on the hook library, from its initialisation to its destruction: made, it loads
+// the library and sends the key events to the window; ended, it stops them, removes the hook and releases
+// the library. In between the window resumes the capture when it is shown and pauses it when it is hidden.
+class KeyCapture {
+ public:
+  explicit KeyCapture(HWND window);
+  ~KeyCapture();
+  KeyCapture(const KeyCapture&) = delete;
+  KeyCapture& operator=(const KeyCapture&) = delete;
+
+  // Whether the key events reach the window.
+  void Deliver(bool on) const;
+  // Shown: the events go to the window again, delivered.
+  void Resume() const;
+  // Hidden: the events stop and the hook is removed.
+  void Pause() const;
+
+ private:
+  HookLibrary m_library;
+  HWND m_window;
 };
 
 }  // namespace editors

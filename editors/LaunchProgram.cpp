@@ -9,7 +9,7 @@
 #include <iterator>
 #include <vector>
 
-#include "Resource.h"
+#include "resources/Resource.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <string>
 
-#include "Resource.h"
 #include "platform/ProgramFolders.h"
 #include "platform/WindowMessages.h"
 #include "platform/win32/Text.h"
+#include "resources/Resource.h"
 #include "skin/MenuEntries.h"
 #include "skin/SkinPaths.h"
 #include "strings/StringTable.h"
@@ -168,16 +168,11 @@ BOOL CMacroSetDlg::OnInitDialog() {
     m_list.SetBackground(kListBackground);
   }
   for (int i = 0; i < kMouseButtonCount; ++i) {
-    const MouseSpec& spec = kMouse[i];
     skin::CRgnButton& button = m_mouse[static_cast<std::size_t>(i)];
-    const auto files = skin::RegionButtonSet(platform::Folders().exe, spec.files);
-    button.SetFiles(win::Wide(files.first), win::Wide(files.second), win::Wide(files.third), win::Wide(files.fourth));
-    if (!button.Create(m_hWnd)) continue;
-    button.SetWindowPos(nullptr, spec.corner.x, spec.corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    button.SetToggleMode(1);
+    if (skin::CreateSkinRegionButton(button, m_hWnd, kMouse[i].files, kMouse[i].corner)) button.SetToggleMode(true);
   }
 
-  m_hook.Install(m_hWnd);
+  m_keys.emplace(m_hWnd);
   SetRecording(false);
   return TRUE;
 }
@@ -198,7 +193,7 @@ void CMacroSetDlg::Open(const store::KeyRecord& record, std::uint32_t language) 
   const std::int32_t mode = m_model.Settings().RepeatMode;
   if (mode < 0 || mode > 2) {
     // A stored mode we do not offer: none shown as chosen, and the count stays offered only for mode 0.
-    for (int i = kRepeatOption1; i <= kRepeatOption3; ++i) GetButton(i).SetChecked(0);
+    for (int i = kRepeatOption1; i <= kRepeatOption3; ++i) GetButton(i).SetChecked(false);
   }
   ChooseRepeat(mode);
   ShowIntervalSwitch();
@@ -210,7 +205,7 @@ void CMacroSetDlg::Open(const store::KeyRecord& record, std::uint32_t language) 
 
 void CMacroSetDlg::SetRecording(bool recording) {
   m_recording = recording;
-  GetButton(kRecord).SetChecked(recording ? 1 : 0);
+  GetButton(kRecord).SetChecked(recording);
   GetButton(kStop).EnableWindow(recording);
   for (auto& button : m_mouse) button.EnableWindow(recording);
   for (Button button : kEditingButtons) GetButton(button).EnableWindow(!recording);
@@ -220,9 +215,9 @@ void CMacroSetDlg::SetRecording(bool recording) {
     m_selectAll = false;
     m_selectPauses = false;
   } else {
-    for (auto& button : m_mouse) button.SetChecked(0);
+    for (auto& button : m_mouse) button.SetChecked(false);
   }
-  m_hook.SetStatus(recording ? 1 : 0);
+  if (m_keys) m_keys->Deliver(recording);
 }
 
 LRESULT CMacroSetDlg::OnKeyEvent(std::uint32_t code, std::uint32_t flags) {
@@ -244,7 +239,7 @@ void CMacroSetDlg::OnMouseButton(MouseButton which) {
   bool& pressed = m_mousePressed[which];
   // Fed to the recorder like a key; a refused click (a full macro warns) leaves the picture's state as it was.
   if (OnKeyEvent(kMouse[which].code, pressed ? static_cast<std::uint32_t>(wm::kKeyReleased) : 0) == 1) pressed = !pressed;
-  m_mouse[which].SetChecked(pressed ? 1 : 0);
+  m_mouse[which].SetChecked(pressed);
 }
 
 void CMacroSetDlg::RequestFullWarning() {
@@ -415,13 +410,13 @@ std::wstring CMacroSetDlg::LineText(int index) const { return win::Wide(m_model.
 
 void CMacroSetDlg::ChooseRepeat(std::int32_t mode) {
   if (mode >= 0 && mode <= 2)
-    for (int i = 0; i < 3; ++i) GetButton(kRepeatOption1 + i).SetChecked(i == mode ? 1 : 0);
+    for (int i = 0; i < 3; ++i) GetButton(kRepeatOption1 + i).SetChecked(i == mode);
   GetButton(kRepeatCount).EnableWindow(mode == 0);
 }
 
 void CMacroSetDlg::ShowIntervalSwitch() {
   const bool on = m_model.Settings().IntervalOn != 0;
-  GetButton(kIntervalSwitch).SetChecked(on ? 1 : 0);
+  GetButton(kIntervalSwitch).SetChecked(on);
   GetButton(kInterval).EnableWindow(on);
 }
 
@@ -437,19 +432,19 @@ void CMacroSetDlg::OpenChoiceMenu(Menu menu) {
   CloseMenu();
   if (menu == kNoMenu) return;
   const MenuSpec& spec = kMenus[menu - 1];
-  skin::ClearMenuEntries();  // the list is shared; a menu that failed to open may have left entries
+  skin::BmpMenuList entries;
   std::int32_t value = 1;
-  for (const std::wstring& text : MenuTexts(menu)) skin::AddMenuEntry(win::Utf16(text), value++, true);
+  for (const std::wstring& text : MenuTexts(menu)) skin::AddMenuEntry(entries, win::Utf16(text), value++, true);
 
   const RECT anchor = GetButton(spec.anchor).GetWindowRect();
-  m_menu = skin::OpenBmpMenu(m_hWnd, skin::MenuSkinSet(platform::Folders().exe, spec.skinSet),
+  m_menu = skin::OpenBmpMenu(m_hWnd, std::move(entries), skin::MenuSkinSet(platform::Folders().exe, spec.skinSet),
                              POINT{anchor.left, anchor.bottom + 1}, spec.kind, m_language);
   if (m_menu) m_openMenu = menu;
 }
 
 void CMacroSetDlg::CloseMenu() {
   m_openMenu = kNoMenu;
-  m_menu.reset();  // destroys its window, which empties the entry list
+  m_menu.reset();  // destroys its window
 }
 
 void CMacroSetDlg::OnMenuChoice(int position) {
@@ -486,19 +481,16 @@ void CMacroSetDlg::OnShown(bool shown) {
       GetButton(button).fontHeight = height;
       GetButton(button).Invalidate(false);
     }
-    m_hook.Install(m_hWnd);
-    m_hook.SetStatus(1);
+    if (m_keys) m_keys->Resume();
   } else {
     CloseMenu();
-    m_hook.SetStatus(0);
-    m_hook.Remove();
+    if (m_keys) m_keys->Pause();
   }
 }
 
 void CMacroSetDlg::OnDestroy() {
   CloseMenu();
-  m_hook.SetStatus(0);
-  m_hook.Remove();
+  m_keys.reset();
   CSkinnedDialog::OnDestroy();
 }
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "editors/HookLibrary.h"
 #include "editors/ListBoxEx.h"
@@ -92,5 +93,5 @@ class CMacroSetDlg : public skin::CSkinnedDialog {
 
   CListBoxEx m_list;
   std::array<skin::CRgnButton, kMouseButtonCount> m_mouse;
-  editors::HookLibrary m_hook;
+  std::optional<editors::KeyCapture> m_keys;  // while the window exists
 };

@@ -1,9 +1,8 @@
 #include "editors/MouseDlg.h"
 
-#include "Resource.h"
-#include "platform/ProgramFolders.h"
 #include "platform/WindowMessages.h"
-#include "platform/win32/Text.h"
+#include "resources/Resource.h"
+#include "store/KeyRecord.h"
 
 namespace {
 
@@ -22,13 +21,13 @@ struct ChoiceSpec {
 };
 // In the order of CMouseDlg::Choice.
 constexpr ChoiceSpec kChoices[CMouseDlg::kChoiceCount] = {
-    {17, {126, 49}, u"mouse left"},
-    {18, {192, 49}, u"mouse right"},
-    {19, {180, 71}, u"mouse middle"},
-    {24, {180, 57}, u"mouse up"},
-    {25, {180, 102}, u"mouse down"},
+    {store::kind::kMouseLeft, {126, 49}, u"mouse left"},
+    {store::kind::kMouseRight, {192, 49}, u"mouse right"},
+    {store::kind::kMouseMiddle, {180, 71}, u"mouse middle"},
+    {store::kind::kWheelUp, {180, 57}, u"mouse up"},
+    {store::kind::kWheelDown, {180, 102}, u"mouse down"},
 };
-constexpr std::int32_t kDefaultKind = 17;
+constexpr std::int32_t kDefaultKind = store::kind::kMouseLeft;
 
 }  // namespace
 
@@ -38,13 +37,8 @@ BOOL CMouseDlg::OnInitDialog() {
   CSkinnedDialog::OnInitDialog();
   BuildSkin(SkinSet(u"mouse button"), kButtons, kTexts);
   for (int i = 0; i < kChoiceCount; ++i) {
-    const ChoiceSpec& spec = kChoices[i];
     skin::CRgnButton& button = m_choices[static_cast<std::size_t>(i)];
-    const auto files = skin::RegionButtonSet(platform::Folders().exe, spec.files);
-    button.SetFiles(win::Wide(files.first), win::Wide(files.second), win::Wide(files.third), win::Wide(files.fourth));
-    if (!button.Create(m_hWnd)) continue;
-    button.SetWindowPos(nullptr, spec.corner.x, spec.corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    button.SetToggleMode(1);
+    if (skin::CreateSkinRegionButton(button, m_hWnd, kChoices[i].files, kChoices[i].corner)) button.SetToggleMode(true);
   }
   return TRUE;
 }
@@ -53,14 +47,14 @@ BOOL CMouseDlg::OnInitDialog() {
 // the dialog is shown again when the main window comes back from the task bar, and keeps its choice then.
 void CMouseDlg::ClearChoice() {
   m_selectedKind = kDefaultKind;
-  for (auto& button : m_choices) button.SetChecked(0);
+  for (auto& button : m_choices) button.SetChecked(false);
 }
 
 void CMouseDlg::Select(int choice) {
   m_selectedKind = kChoices[choice].kind;
   // Exactly one shape looks selected, even when the click toggled the chosen one off again.
   for (int i = 0; i < kChoiceCount; ++i) {
-    m_choices[static_cast<std::size_t>(i)].SetChecked(i == choice ? 1 : 0);
+    m_choices[static_cast<std::size_t>(i)].SetChecked(i == choice);
     m_choices[static_cast<std::size_t>(i)].Invalidate(false);
   }
 }

@@ -17,7 +17,7 @@ class CMouseDlg : public skin::CSkinnedDialog {
 
   CMouseDlg();
 
-  // The function kind OK stores: 17 left, 18 right, 19 middle, 24 wheel up, 25 wheel down.
+  // The function kind OK stores, one of the mouse kinds (store::kind::kMouseLeft ...).
   std::int32_t SelectedKind() const { return m_selectedKind; }
   // Before each showing for a key: the left button chosen, no shape drawn selected.
   void ClearChoice();

@@ -1,9 +1,9 @@
 #include "editors/SinglekeyDlg.h"
 
-#include "Resource.h"
 #include "catalogue/KeyNames.h"
 #include "platform/WindowMessages.h"
 #include "platform/win32/Text.h"
+#include "resources/Resource.h"
 
 namespace {
 
@@ -25,8 +25,7 @@ BOOL CSinglekeyDlg::OnInitDialog() {
   BuildSkin(SkinSet(u"key behavior"), kButtons, kTexts);
   // Delivery starts when the dialog shows: while it is hidden no keystroke of the desktop needs to pass
   // through this program.
-  m_hook.Install(m_hWnd);
-  m_hook.SetStatus(0);
+  m_keys.emplace(m_hWnd).Deliver(false);
   return TRUE;
 }
 
@@ -58,13 +57,11 @@ void CSinglekeyDlg::ClearKey() {
 
 // Shown again when the main window comes back from the task bar too: only ClearKey starts a new capture.
 void CSinglekeyDlg::OnShown(bool shown) {
-  if (shown) {
-    m_hook.Install(m_hWnd);
-    m_hook.SetStatus(1);
-  } else {
-    m_hook.SetStatus(0);
-    m_hook.Remove();
-  }
+  if (!m_keys) return;
+  if (shown)
+    m_keys->Resume();
+  else
+    m_keys->Pause();
 }
 
 // The answer tells the hook library whether the capture took the key, so that the system does not act on it
@@ -88,8 +85,7 @@ LRESULT CSinglekeyDlg::OnKeyEvent(WPARAM keyCode) {
 }
 
 void CSinglekeyDlg::OnDestroy() {
-  m_hook.SetStatus(0);
-  m_hook.Remove();
+  m_keys.reset();
   CSkinnedDialog::OnDestroy();
 }
 

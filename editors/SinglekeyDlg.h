@@ -4,6 +4,7 @@
 // record of the key being edited and saves.
 
 #include <cstdint>
+#include <optional>
 
 #include "editors/HookLibrary.h"
 #include "editors/SingleKeyCapture.h"
@@ -38,5 +39,5 @@ class CSinglekeyDlg : public skin::CSkinnedDialog {
   void ShowKeyName();
 
   editors::SingleKeyCapture m_capture;
-  editors::HookLibrary m_hook;
+  std::optional<editors::KeyCapture> m_keys;  // while the window exists
 };

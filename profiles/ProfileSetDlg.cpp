@@ -12,11 +12,11 @@
 #include <optional>
 #include <vector>
 
-#include "Resource.h"
 #include "dialogs/WarningDlg.h"
 #include "platform/WindowMessages.h"
 #include "platform/win32/Text.h"
 #include "profiles/ProfileSetRows.h"
+#include "resources/Resource.h"
 #include "store/ProfileFile.h"
 #include "strings/StringTable.h"
 
@@ -140,9 +140,9 @@ BOOL CProfileSetDlg::OnInitDialog() {
     skin::CBitmapBtn2& box = GetButton(kFirstAutoSwitch + row);
     const RECT r = Win(profiles::RowAutoSwitch(row));
     box.SetFaces(cutter, normal, normal, down.get(), normal, r.left, r.top, r.right, r.bottom);
-    box.toggleMode = 1;
+    box.toggleMode = true;
     skin::CBitmapBtn2& reset = GetButton(kFirstReset + row);
-    reset.toggleMode = 1;
+    reset.toggleMode = true;
     reset.fontHeight = 17;
   }
   m_defaultName = strings::LookUpString(strings::kProfileSetProfile);
@@ -240,14 +240,14 @@ void CProfileSetDlg::StartReset(int row) {
   // A second Reset within the delay replaces the first, whose button goes back up.
   if (m_pendingReset != row) StopPendingReset();
   m_pendingReset = row;
-  GetButton(kFirstReset + row).SetChecked(1);  // also when the click has just unchecked it
+  GetButton(kFirstReset + row).SetChecked(true);  // also when the click has just unchecked it
   SetTimer(ResetTimer(row), kResetDelay);
 }
 
 void CProfileSetDlg::StopPendingReset() {
   if (m_pendingReset < 0) return;
   if (m_hWnd) KillTimer(ResetTimer(m_pendingReset));
-  if (Built()) GetButton(kFirstReset + m_pendingReset).SetChecked(0);
+  if (Built()) GetButton(kFirstReset + m_pendingReset).SetChecked(false);
   m_pendingReset = -1;
 }
 
@@ -262,7 +262,7 @@ void CProfileSetDlg::ResetDecision(bool confirmed) {
   if (!store::ValidProfile(row)) return;  // the rows were refreshed meanwhile: nothing is pending
   if (confirmed) {
     std::memset(static_cast<void*>(&Row(row)), 0, sizeof(store::ProfileRecord));
-    if (Built()) GetButton(kFirstAutoSwitch + row).SetChecked(0);
+    if (Built()) GetButton(kFirstAutoSwitch + row).SetChecked(false);
     InvalidateRow(row);
   }
   StopPendingReset();

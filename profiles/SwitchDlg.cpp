@@ -1,10 +1,10 @@
 #include "profiles/SwitchDlg.h"
 
-#include "Resource.h"
 #include "catalogue/KeyNames.h"
 #include "platform/ProgramFolders.h"
 #include "platform/WindowMessages.h"
 #include "platform/win32/Text.h"
+#include "resources/Resource.h"
 #include "skin/MenuEntries.h"
 #include "skin/SkinPaths.h"
 
@@ -52,9 +52,7 @@ BOOL CSwitchDlg::OnInitDialog() {
   CSkinnedDialog::OnInitDialog();
   BuildSkin(SkinSet(u"quick switch"), kButtons, kTexts);
   m_choice = profiles::QuickSwitchChoice::FromHeader(m_header);
-  m_hook.emplace();
-  m_hook->Install(m_hWnd);
-  m_hook->SetStatus(m_choice.IsCustom() ? 1 : 0);
+  m_keys.emplace(m_hWnd).Deliver(m_choice.IsCustom());
   ApplyChoice();
   return TRUE;
 }
@@ -63,9 +61,9 @@ BOOL CSwitchDlg::OnInitDialog() {
 // usable exactly then.
 void CSwitchDlg::ApplyChoice() {
   const bool custom = m_choice.IsCustom();
-  GetButton(kDefault).SetChecked(custom ? 0 : 1);
-  GetButton(kCustom).SetChecked(custom ? 1 : 0);
-  if (m_hook) m_hook->SetStatus(custom ? 1 : 0);
+  GetButton(kDefault).SetChecked(!custom);
+  GetButton(kCustom).SetChecked(custom);
+  if (m_keys) m_keys->Deliver(custom);
   ShowCode();
   for (const Button selector : {kFirstModifier, kSecondModifier, kKeyDisplay}) {
     auto& button = GetButton(selector);
@@ -119,25 +117,25 @@ void CSwitchDlg::OnCancel() {
 
 void CSwitchDlg::OpenModifierMenu(MenuFor selector) {
   CloseMenu();
-  skin::ClearMenuEntries();  // the list is shared; a menu that failed to open may have left entries
-  std::size_t entries = 0;
+  skin::BmpMenuList entries;
+  const auto add = [&](std::u16string_view text) {
+    skin::AddMenuEntry(entries, text, static_cast<std::int32_t>(entries.size() + 1), true);
+  };
   if (selector == MenuFor::kFirst) {
     for (const std::uint8_t modifier : {catalogue::kModifierCtrl, catalogue::kModifierShift, catalogue::kModifierAlt})
-      skin::AddMenuEntry(catalogue::ModifierName(modifier), static_cast<std::int32_t>(++entries), true);
+      add(catalogue::ModifierName(modifier));
   } else {
-    for (const std::uint8_t modifier : m_choice.SecondMenuModifiers()) {
-      const auto text = modifier ? catalogue::ModifierName(modifier) : profiles::kNoModifierText;
-      skin::AddMenuEntry(text, static_cast<std::int32_t>(++entries), true);
-    }
+    for (const std::uint8_t modifier : m_choice.SecondMenuModifiers())
+      add(modifier ? catalogue::ModifierName(modifier) : profiles::kNoModifierText);
   }
   const RECT selectorRect = GetButton(selector == MenuFor::kFirst ? kFirstModifier : kSecondModifier).GetWindowRect();
-  m_menu = skin::OpenBmpMenu(m_hWnd, ModifierMenuSkin(entries), POINT{selectorRect.left, selectorRect.bottom + kMenuGap},
+  const skin::MenuSkinFiles files = ModifierMenuSkin(entries.size());
+  m_menu = skin::OpenBmpMenu(m_hWnd, std::move(entries), files, POINT{selectorRect.left, selectorRect.bottom + kMenuGap},
                              skin::kModifierMenu, m_header.Language);
   if (m_menu) m_menuFor = selector;
 }
 
 void CSwitchDlg::CloseMenu() {
-  if (m_menu) m_menu->DestroyWindow();
   m_menu.reset();
   m_menuFor = MenuFor::kNone;
 }
@@ -160,11 +158,7 @@ LRESULT CSwitchDlg::OnKeyEvent(WPARAM keyCode) {
 
 void CSwitchDlg::OnDestroy() {
   CloseMenu();
-  if (m_hook) {
-    m_hook->SetStatus(0);
-    m_hook->Remove();
-    m_hook.reset();
-  }
+  m_keys.reset();
   CSkinnedDialog::OnDestroy();
 }
 

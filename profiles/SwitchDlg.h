@@ -44,7 +44,7 @@ class CSwitchDlg : public skin::CSkinnedDialog {
 
   store::StoreHeader& m_header;
   profiles::QuickSwitchChoice m_choice;
-  std::optional<editors::HookLibrary> m_hook;  // loaded while the window exists
+  std::optional<editors::KeyCapture> m_keys;  // while the window exists
   std::unique_ptr<skin::CBmpMenu> m_menu;
   MenuFor m_menuFor = MenuFor::kNone;
   std::optional<INT_PTR> m_finishedWith;  // OK or Cancel has been pressed; the close request ends the run

@@ -1,8 +1,8 @@
 #include "profiles/SwitchProfile.h"
 
-#include "Resource.h"
 #include "platform/ProgramFolders.h"
 #include "platform/win32/Text.h"
+#include "resources/Resource.h"
 #include "strings/StringTable.h"
 
 namespace {
@@ -101,7 +101,7 @@ void CSwitchProfile::ShowChoice() {
     const bool enable = m_choice.CanStep(entry.step);
     if (button.IsWindowEnabled() != enable) button.EnableWindow(enable);
   }
-  GetButton(kDisplay).SetChecked(m_choice.Values().showOsd);
+  GetButton(kDisplay).SetChecked(m_choice.Values().showOsd != 0);
 }
 
 void CSwitchProfile::DrawContent(HDC dc) const {

@@ -11,10 +11,10 @@ namespace skin {
 namespace {
 
 // The box a caption of `extent` covers from `origin`: rotated captions run up (90) or down (270) from it.
-RECT CaptionBounds(int placement, Point origin, SIZE extent) {
+RECT CaptionBounds(CaptionPlacement placement, Point origin, SIZE extent) {
   const auto [x, y] = origin;
-  if (placement == placement::kRotated90) return {x, y - extent.cx, x + extent.cy, y};
-  if (placement == placement::kRotated270) return {x - extent.cy, y, x, y + extent.cx};
+  if (placement == CaptionPlacement::Rotated90) return {x, y - extent.cx, x + extent.cy, y};
+  if (placement == CaptionPlacement::Rotated270) return {x - extent.cy, y, x, y + extent.cx};
   return {x, y, x + extent.cx, y + extent.cy};
 }
 
@@ -31,20 +31,18 @@ void CBitmapBtn::SetImageFaces(int x, int y, int width, int height, Gdiplus::Bit
   if (m_hWnd) ModifyStyle(WS_BORDER | WS_TABSTOP, 0);
 }
 
-void CBitmapBtn::SetHighlight(int highlight) {
-  const bool on = highlight != 0;
-  if (m_highlighted == on && m_hover == on) return;
-  m_highlighted = on;
-  m_hover = on;
-  if (m_hWnd) Invalidate(false);
+void CBitmapBtn::SetHighlight(bool highlight) {
+  const bool changed = SetHovered(highlight) || m_highlighted != highlight;
+  m_highlighted = highlight;
+  if (changed && m_hWnd) Invalidate(false);
 }
 
 ButtonLook CBitmapBtn::CurrentLook(bool pressed) const {
   BitmapBtnState state;
-  state.releaseClick = releaseClick != 0;
-  state.checked = checked != 0;
+  state.releaseClick = releaseClick;
+  state.checked = checked;
   state.highlighted = m_highlighted;
-  state.hover = m_hover;
+  state.hover = IsHovered();
   state.pressed = pressed;
   state.disabled = m_hWnd && !IsWindowEnabled();
   return BitmapBtnLook(state, {textColour, hoverColour, pressedColour});
@@ -71,7 +69,7 @@ void CBitmapBtn::DrawCaption(HDC dc, const RECT& client, Colour colour) const {
   const int escapement = CaptionEscapement(placement);
   win::Font font(::CreateFontW(fontHeight, 0, escapement, escapement, fontWeight, FALSE, FALSE, FALSE,
                                DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                               DEFAULT_PITCH | FF_SWISS, fontFace == 1 ? L"Arial" : L"BankGothic Lt BT"));
+                               DEFAULT_PITCH | FF_SWISS, fontFace == CaptionFont::Arial ? L"Arial" : L"BankGothic Lt BT"));
   win::SelectGuard selected(dc, font.get());
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, colour);
@@ -90,48 +88,26 @@ void CBitmapBtn::DrawCaption(HDC dc, const RECT& client, Colour colour) const {
   ::TextOutW(dc, origin.x + textOffset, origin.y, caption.c_str(), length);
 }
 
-bool CBitmapBtn::OnMouseMove(WPARAM keys, LPARAM position) {
-  const bool leftHeld = (keys & MK_LBUTTON) != 0;
-  if (leftHeld && !m_hover) return false;
+// The popup menus follow the cursor through their entries: every move goes on to the parent, in screen
+// coordinates.
+void CBitmapBtn::ForwardMouseMove(WPARAM keys, LPARAM position) const {
   POINT screen{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
   ::ClientToScreen(m_hWnd, &screen);
-  if (!HasCapture()) {
-    if (::GetActiveWindow() && GetParent()) {
-      m_hover = true;
-      SetCapture();
-      Invalidate(false);
-    }
-  } else if (::WindowFromPoint(screen) != m_hWnd) {
-    if (m_hover) {
-      m_hover = false;
-      Invalidate(false);
-    }
-    if (!leftHeld) ::ReleaseCapture();
-  }
   if (HWND parent = GetParent())
     ::PostMessageW(parent, WM_MOUSEMOVE, keys,
                    MAKELPARAM(static_cast<WORD>(static_cast<SHORT>(screen.x)), static_cast<WORD>(static_cast<SHORT>(screen.y))));
-  return true;
 }
 
 LRESULT CBitmapBtn::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   msg = AsSinglePress(msg);
   switch (msg) {
     case WM_MOUSEMOVE:
-      if (!OnMouseMove(wParam, lParam)) return 0;
-      break;
-    case WM_KILLFOCUS:
-      if (m_hover) {
-        m_hover = false;
-        Invalidate(false);
-      }
-      break;
-    case WM_CAPTURECHANGED:
-      if (m_hover) Invalidate(false);
+      if (!TrackHover(wParam, lParam)) return 0;
+      ForwardMouseMove(wParam, lParam);
       break;
     case WM_LBUTTONUP:
       if (releaseClick) {
-        releaseClick = 0;
+        releaseClick = false;
         Invalidate(false);
         SendButtonClick(m_hWnd);  // the parent may destroy this button: nothing may follow
         return 0;

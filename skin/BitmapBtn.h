@@ -15,27 +15,26 @@ namespace skin {
 class CBitmapBtn : public CSkinButton {
  public:
   // Set by the owner.
-  int checked = 0;               // shown with the down face
-  int releaseClick = 0;          // 1: the next left-button release over the button is a click
+  bool checked = false;          // shown with the down face
+  bool releaseClick = false;     // the next left-button release over the button is a click
   std::wstring caption;
   int fontHeight = 16;
-  int fontFace = 0;              // 0 "BankGothic Lt BT", 1 "Arial"
+  CaptionFont fontFace = CaptionFont::BankGothic;
   int fontWeight = 500;
   int textOffset = 0;            // pixels added to the computed caption x
-  int placement = placement::kCentred;  // 2 and 3 rotated, 4 left, 5 right, else centred
+  CaptionPlacement placement = CaptionPlacement::Centred;
   Colour textColour = 210;
   Colour hoverColour = 0xFFFFFF;
   Colour pressedColour = 0xFFFFFF;
-  int textInRect = 0;            // 1: the caption goes into textRect instead
+  bool textInRect = false;       // the caption goes into textRect instead
   RECT textRect{0, 0, 0, 0};
 
   // Clones the rectangle of each source image into the button's faces; a null source leaves that face empty.
   void SetImageFaces(int x, int y, int width, int height, Gdiplus::Bitmap* normal, Gdiplus::Bitmap* over,
                      Gdiplus::Bitmap* down, Gdiplus::Bitmap* disabled);
   // Sets both the owner's highlight and the hover look.
-  void SetHighlight(int highlight);
+  void SetHighlight(bool highlight);
   bool IsHighlighted() const { return m_highlighted; }
-  bool IsHovered() const { return m_hover; }
   Gdiplus::Bitmap* GetFace(Face face) const { return m_faces[static_cast<int>(face)].get(); }
 
   ButtonLook CurrentLook(bool pressed) const;
@@ -46,12 +45,10 @@ class CBitmapBtn : public CSkinButton {
   LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  // True when the move is to be handled (and forwarded) at all.
-  bool OnMouseMove(WPARAM keys, LPARAM position);
+  void ForwardMouseMove(WPARAM keys, LPARAM position) const;
   void DrawCaption(HDC dc, const RECT& client, Colour colour) const;
 
   bool m_highlighted = false;
-  bool m_hover = false;
   std::array<win::GdiplusBitmap, 4> m_faces;  // indexed by Face
 };
 

@@ -10,8 +10,8 @@
 namespace skin {
 namespace {
 
-UINT AlignmentFlag(int alignment) {
-  switch (static_cast<CaptionAlign>(alignment)) {
+UINT AlignmentFlag(CaptionAlign alignment) {
+  switch (alignment) {
     case CaptionAlign::Left: return DT_LEFT;
     case CaptionAlign::Right: return DT_RIGHT;
     case CaptionAlign::Centre: break;
@@ -38,7 +38,7 @@ void CBitmapBtn2::SetFaces(const FaceCutter& cutter, HBITMAP normal, HBITMAP ove
   for (int i = 0; i < 4; ++i) cutter.Cut(m_faces[static_cast<std::size_t>(i)], sources[i], rect);
   m_sources = {};
   ModifyStyle(WS_BORDER | WS_TABSTOP, 0);
-  m_highlighted = false;
+  SetHovered(false);
 }
 
 bool CBitmapBtn2::SetFaceSources(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, const RECT& piece) {
@@ -49,7 +49,7 @@ bool CBitmapBtn2::SetFaceSources(HBITMAP normal, HBITMAP over, HBITMAP down, HBI
   m_piece = piece;
   for (auto& face : m_faces) face.reset();
   ModifyStyle(WS_BORDER | WS_TABSTOP, 0);
-  m_highlighted = false;
+  SetHovered(false);
   return true;
 }
 
@@ -66,8 +66,7 @@ void CBitmapBtn2::SetCaption(const std::wstring& text) {
   if (m_hWnd) Invalidate(false);
 }
 
-void CBitmapBtn2::SetChecked(int checked) {
-  checked = checked ? 1 : 0;
+void CBitmapBtn2::SetChecked(bool checked) {
   if (checked == m_checked) return;
   m_checked = checked;
   if (m_hWnd) Invalidate(false);
@@ -75,9 +74,9 @@ void CBitmapBtn2::SetChecked(int checked) {
 
 ButtonLook CBitmapBtn2::CurrentLook(bool pressed) const {
   BitmapBtn2State state;
-  state.toggle = toggleMode != 0;
-  state.checked = m_checked != 0;
-  state.highlighted = m_highlighted;
+  state.toggle = toggleMode;
+  state.checked = m_checked;
+  state.highlighted = IsHovered();
   state.pressed = pressed;
   state.disabled = m_hWnd && !IsWindowEnabled();
   state.parentActive = m_hWnd && ::GetActiveWindow() == GetParent();
@@ -104,7 +103,7 @@ void CBitmapBtn2::DrawItem(DRAWITEMSTRUCT& dis) {
     win::SelectGuard selected(buffer.get(), font.get());
     ::SetBkMode(buffer.get(), TRANSPARENT);
     ::SetTextColor(buffer.get(), look.text);
-    const Rect box = CaptionBox(static_cast<CaptionAlign>(alignment), {0, 0, client.right, client.bottom});
+    const Rect box = CaptionBox(alignment, {0, 0, client.right, client.bottom});
     RECT textRect{box.left, box.top, box.right, box.bottom};
     ReportDrawnText(buffer.get(), m_caption, textRect, AlignmentFlag(alignment));
     ::DrawTextW(buffer.get(), m_caption.c_str(), static_cast<int>(m_caption.size()), &textRect,
@@ -113,53 +112,18 @@ void CBitmapBtn2::DrawItem(DRAWITEMSTRUCT& dis) {
   buffer.CopyTo(dis.hDC);
 }
 
-void CBitmapBtn2::ClearHighlight() {
-  if (!m_highlighted) return;
-  m_highlighted = false;
-  Invalidate(false);
-}
-
-void CBitmapBtn2::OnMouseMove(WPARAM keys, LPARAM position) {
-  const bool leftHeld = (keys & MK_LBUTTON) != 0;
-  if (!HasCapture()) {
-    if (::GetActiveWindow() && GetParent()) {
-      TrackMouseLeave();
-      m_highlighted = true;
-      SetCapture();
-      Invalidate(false);
-    }
-    return;
-  }
-  POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
-  ::ClientToScreen(m_hWnd, &point);
-  if (::WindowFromPoint(point) != m_hWnd) {
-    ClearHighlight();
-    if (!leftHeld) ::ReleaseCapture();
-  }
-}
-
 LRESULT CBitmapBtn2::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   msg = AsSinglePress(msg);
   switch (msg) {
     case WM_MOUSEMOVE:
-      // A press that started elsewhere and drags over the button leaves it alone.
-      if ((wParam & MK_LBUTTON) && !m_highlighted) return 0;
-      OnMouseMove(wParam, lParam);
-      break;
-    case WM_MOUSELEAVE:
-    case WM_KILLFOCUS:
-      ClearHighlight();
-      break;
-    case WM_CAPTURECHANGED:
-      // The highlight stays until the leave notification asked for on entering arrives.
-      if (m_highlighted) Invalidate(false);
+      if (!TrackHover(wParam, lParam)) return 0;
       break;
     case WM_LBUTTONDOWN:
       if (HWND owner = GetParent(); owner && ::GetActiveWindow() != owner) ::SetActiveWindow(owner);
       break;
     case WM_LBUTTONUP:
       if (toggleMode) {
-        m_checked = m_checked ? 0 : 1;
+        m_checked = !m_checked;
         SendMessage(BM_SETSTATE, FALSE);
         Invalidate(false);
         SendButtonClick(m_hWnd);  // the parent may destroy this button: nothing may follow

@@ -16,8 +16,8 @@ namespace skin {
 class CBitmapBtn2 : public CSkinButton {
  public:
   // Set by the owner after creating the button.
-  int toggleMode = 0;            // 1: a click flips checked
-  int alignment = 0;             // caption: 0 centred, 1 left, 2 right
+  bool toggleMode = false;       // a click flips checked
+  CaptionAlign alignment = CaptionAlign::Centre;
   int fontHeight = 16;           // pixels
   Colour textColour = 0;         // normal, hover and pressed caption colours
   Colour hoverColour = 0;
@@ -35,9 +35,9 @@ class CBitmapBtn2 : public CSkinButton {
   // False when the button already drew from exactly these, so nothing needs repainting.
   bool SetFaceSources(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, const RECT& piece);
   void SetCaption(const std::wstring& text);
-  void SetChecked(int checked);
-  int GetChecked() const { return m_checked; }
-  bool IsHighlighted() const { return m_highlighted; }
+  void SetChecked(bool checked);
+  bool GetChecked() const { return m_checked; }
+  bool IsHighlighted() const { return IsHovered(); }
   const std::wstring& GetCaption() const { return m_caption; }
   HBITMAP GetFace(Face face) const { return m_faces[static_cast<int>(face)].get(); }
 
@@ -48,14 +48,13 @@ class CBitmapBtn2 : public CSkinButton {
   void PreSubclassWindow() override;
   void DrawItem(DRAWITEMSTRUCT& dis) override;
   LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  // The highlight also ends with the leave notification asked for here.
+  void OnHoverStart() override { TrackMouseLeave(); }
 
  private:
-  void OnMouseMove(WPARAM keys, LPARAM position);
-  void ClearHighlight();
   void DrawFace(HDC dc, Face face) const;
 
-  int m_checked = 0;
-  bool m_highlighted = false;
+  bool m_checked = false;
   std::wstring m_caption;
   std::array<win::Bitmap, 4> m_faces;  // indexed by Face
   std::array<HBITMAP, 4> m_sources{};   // borrowed pictures, indexed by Face; used instead of m_faces when set

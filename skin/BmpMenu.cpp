@@ -43,18 +43,16 @@ BOOL CBmpMenu::OnInitDialog() {
   text.hover = style.hover;
   text.pressed = style.pressed;
   text.fontHeight = MenuFontHeight(kind, language);
-  const auto& list = MenuEntryList();
-  CreateEntries(list, MenuEntryRects(kind, static_cast<int>(list.size()), size.cx, size.cy), text);
-  if (preselected >= 0 && preselected < EntryCount()) Entry(preselected).releaseClick = 1;
+  CreateEntries(entries, MenuEntryRects(kind, static_cast<int>(entries.size()), size.cx, size.cy), text);
+  if (preselected >= 0 && preselected < EntryCount()) Entry(preselected).releaseClick = true;
   ApplyShape();
   return FALSE;
 }
 
 bool CBmpMenu::OnCommand(WPARAM, LPARAM lParam) {
   const int position = EntryOf(reinterpret_cast<HWND>(lParam));
-  const auto& list = MenuEntryList();
-  if (position < 0 || static_cast<std::size_t>(position) >= list.size()) return false;
-  const auto& entry = list[static_cast<std::size_t>(position)];
+  if (position < 0 || static_cast<std::size_t>(position) >= entries.size()) return false;
+  const auto& entry = entries[static_cast<std::size_t>(position)];
   if (entry.hasSubmenu) return true;  // its submenu makes the choice
   const auto params = TopLevelChoice(position, entry.value);
   if (HWND owner = GetParent()) ::PostMessageW(owner, wm::kMenuChoice, params.wParam, params.lParam);
@@ -65,10 +63,9 @@ LRESULT CBmpMenu::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case wm::kSubmenuChoice: {
       const int parent = ChoiceParentPosition(static_cast<std::uint32_t>(wParam));
-      const auto& list = MenuEntryList();
-      if (parent < 0 || static_cast<std::size_t>(parent) >= list.size()) return 0;
+      if (parent < 0 || static_cast<std::size_t>(parent) >= entries.size()) return 0;
       const auto params = ChoiceFromSubmenu(static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam),
-                                            list[static_cast<std::size_t>(parent)].value);
+                                            entries[static_cast<std::size_t>(parent)].value);
       if (HWND owner = GetParent()) ::PostMessageW(owner, wm::kMenuChoice, params.wParam, params.lParam);
       return 0;
     }
@@ -85,29 +82,27 @@ void CBmpMenu::OnMenuMouseMove() {
   POINT cursor{};
   ::GetCursorPos(&cursor);
 
-  const auto& list = MenuEntryList();
-  std::vector<HoverEntry> entries(static_cast<std::size_t>(EntryCount()));
+  std::vector<HoverEntry> hover(static_cast<std::size_t>(EntryCount()));
   for (int i = 0; i < EntryCount(); ++i) {
-    auto& e = entries[static_cast<std::size_t>(i)];
-    e.hasSubmenu = static_cast<std::size_t>(i) < list.size() && list[static_cast<std::size_t>(i)].hasSubmenu;
+    auto& e = hover[static_cast<std::size_t>(i)];
+    e.hasSubmenu = static_cast<std::size_t>(i) < entries.size() && entries[static_cast<std::size_t>(i)].hasSubmenu;
     e.cursorOver = PointIn(Entry(i).GetHwnd(), cursor);
     e.highlighted = Entry(i).IsHighlighted();
   }
   const bool overSubmenu = m_submenu && PointIn(m_submenu->GetHwnd(), cursor);
-  for (const auto& action : PlanMenuHover(entries, m_submenuFor, overSubmenu)) {
+  for (const auto& action : PlanMenuHover(hover, m_submenuFor, overSubmenu)) {
     switch (action.kind) {
       case HoverAction::CloseSubmenu: CloseSubmenu(); break;
       case HoverAction::OpenSubmenu: OpenSubmenu(action.position); break;
-      case HoverAction::Highlight: Entry(action.position).SetHighlight(1); break;
-      case HoverAction::Unhighlight: Entry(action.position).SetHighlight(0); break;
+      case HoverAction::Highlight: Entry(action.position).SetHighlight(true); break;
+      case HoverAction::Unhighlight: Entry(action.position).SetHighlight(false); break;
     }
   }
 }
 
 void CBmpMenu::OpenSubmenu(int position) {
-  auto& list = MenuEntryList();
-  if (position < 0 || static_cast<std::size_t>(position) >= list.size()) return;
-  auto& entry = list[static_cast<std::size_t>(position)];
+  if (position < 0 || static_cast<std::size_t>(position) >= entries.size()) return;
+  auto& entry = entries[static_cast<std::size_t>(position)];
   CloseSubmenu();
   auto submenu = std::make_unique<CSubBmpMenu>();
   submenu->LoadSkin(m_submenuSkins[static_cast<std::size_t>(position)]);
@@ -116,18 +111,17 @@ void CBmpMenu::OpenSubmenu(int position) {
   submenu->y = at.top;
   submenu->kind = SubmenuKindFor(position);
   submenu->parentPosition = position;
-  submenu->entries = entry.submenu.get();
+  submenu->menuEntries = &entries;
   if (!submenu->Create(m_hWnd)) return;
-  entry.submenuOpen = 1;
+  entry.submenuOpen = true;
   m_submenu = std::move(submenu);
   m_submenuFor = position;
 }
 
 void CBmpMenu::CloseSubmenu() {
   if (!m_submenu) return;
-  auto& list = MenuEntryList();
-  if (m_submenuFor >= 0 && static_cast<std::size_t>(m_submenuFor) < list.size())
-    list[static_cast<std::size_t>(m_submenuFor)].submenuOpen = 0;
+  if (m_submenuFor >= 0 && static_cast<std::size_t>(m_submenuFor) < entries.size())
+    entries[static_cast<std::size_t>(m_submenuFor)].submenuOpen = false;
   m_submenu.reset();  // destroys its window
   m_submenuFor = -1;
 }
@@ -135,24 +129,22 @@ void CBmpMenu::CloseSubmenu() {
 void CBmpMenu::OnDestroy() {
   CloseSubmenu();
   DestroyEntries();
-  ClearMenuEntries();
+  entries.clear();
   ReleaseSkin();
   CBmpMenuWindow::OnDestroy();
 }
 
-std::unique_ptr<CBmpMenu> OpenBmpMenu(HWND owner, const MenuSkinFiles& files, POINT topLeft, MenuKind kind,
-                                      std::uint32_t language) {
+std::unique_ptr<CBmpMenu> OpenBmpMenu(HWND owner, BmpMenuList entries, const MenuSkinFiles& files, POINT topLeft,
+                                      MenuKind kind, std::uint32_t language) {
   auto menu = std::make_unique<CBmpMenu>();
+  menu->entries = std::move(entries);
   const auto w = [](const std::u16string& path) { return std::wstring(path.begin(), path.end()); };
   menu->SetMenuSkin(w(files.normal), w(files.over), w(files.down), w(files.fourth), w(files.mask));
   menu->x = topLeft.x;
   menu->y = topLeft.y;
   menu->kind = kind;
   menu->language = language;
-  if (!menu->Create(owner)) {
-    ClearMenuEntries();
-    return nullptr;
-  }
+  if (!menu->Create(owner)) return nullptr;
   return menu;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
-// The skinned popup menu. The owner fills the shared entry list (AddMenuEntry, AddSubmenuEntry), sets
-// the skins, position, kind and preselected entry, creates the window with itself as parent and shows
-// it; a choice arrives as message 1281 (positions in wParam, values in lParam). The owner destroys the
-// menu when it has the choice or wants it gone; destroying it empties the entry list.
+// The skinned popup menu. The owner hands it its entries (AddMenuEntry, AddSubmenuEntry), sets the skins,
+// position, kind and preselected entry, creates the window with itself as parent and shows it; a choice
+// arrives as message 1281 (positions in wParam, values in lParam). The owner holds the menu in a
+// std::unique_ptr and lets it go when it has the choice or wants the menu gone: deleting the menu destroys
+// its window, which empties its entries.
 
 #include <array>
 #include <memory>
@@ -18,6 +19,7 @@ class CBmpMenu : public CBmpMenuWindow {
   CBmpMenu();
   ~CBmpMenu() override;
 
+  BmpMenuList entries;            // set before the window is created
   int preselected = -1;           // this entry takes the next release over it as a click
   std::uint32_t language = 0;     // the store's Language; variant 1 writes kinds 3 and 4 smaller
 
@@ -48,10 +50,9 @@ class CBmpMenu : public CBmpMenuWindow {
   int m_submenuFor = -1;
 };
 
-// A dialog's menu without submenus: creates it with the entries already in the shared list, skinned with
-// `files`, its top-left corner at `topLeft` (screen), owned by `owner`. Null when it could not be created;
-// the entry list is emptied then.
-std::unique_ptr<CBmpMenu> OpenBmpMenu(HWND owner, const MenuSkinFiles& files, POINT topLeft, MenuKind kind,
-                                      std::uint32_t language);
+// A dialog's menu without submenus: creates it with `entries`, skinned with `files`, its top-left corner at
+// `topLeft` (screen), owned by `owner`. Null when it could not be created.
+std::unique_ptr<CBmpMenu> OpenBmpMenu(HWND owner, BmpMenuList entries, const MenuSkinFiles& files, POINT topLeft,
+                                      MenuKind kind, std::uint32_t language);
 
 }  // namespace skin

@@ -47,9 +47,9 @@ void CBmpMenuWindow::CreateEntries(const BmpMenuList& list, const std::vector<Re
     button.pressedColour = style.pressed;
     button.textColour = kMenuTextColour;
     button.fontWeight = kMenuFontWeight;
-    button.fontFace = 1;
+    button.fontFace = CaptionFont::Arial;
     button.fontHeight = style.fontHeight;
-    button.textInRect = style.inRect ? 1 : 0;
+    button.textInRect = style.inRect;
     button.textRect = style.textRect;
     button.EnableWindow(entry.enabled != 0);
   }

@@ -22,7 +22,7 @@ struct MenuSkinPaths {
 // How a menu's entry buttons write their text.
 struct EntryTextStyle {
   int textOffset = 0;
-  int placement = placement::kLeft;
+  CaptionPlacement placement = CaptionPlacement::Left;
   Colour hover = kMenuOrange;
   Colour pressed = kMenuTextColour;
   int fontHeight = 16;

@@ -52,18 +52,23 @@ ButtonLook BitmapBtnLook(const BitmapBtnState& s, const TextColours& colours) {
   return atRest;
 }
 
-Point CaptionOrigin(int placement, int w, int h, int cx, int cy) {
+Point CaptionOrigin(CaptionPlacement placement, int w, int h, int cx, int cy) {
   switch (placement) {
-    case placement::kRotated90: return {w / 2 - cy / 2, h / 2 + cx / 2};
-    case placement::kRotated270: return {w / 2 + cy / 2, h / 2 - cx / 2};
-    case placement::kLeft: return {0, h / 2 - cy / 2};
-    case placement::kRight: return {w - cx, h / 2 - cy / 2};
-    default: return {w / 2 - cx / 2, h / 2 - cy / 2};
+    case CaptionPlacement::Rotated90: return {w / 2 - cy / 2, h / 2 + cx / 2};
+    case CaptionPlacement::Rotated270: return {w / 2 + cy / 2, h / 2 - cx / 2};
+    case CaptionPlacement::Left: return {0, h / 2 - cy / 2};
+    case CaptionPlacement::Right: return {w - cx, h / 2 - cy / 2};
+    case CaptionPlacement::Centred: break;
   }
+  return {w / 2 - cx / 2, h / 2 - cy / 2};
 }
 
-int CaptionEscapement(int placement) {
-  return placement == placement::kRotated90 ? 900 : placement == placement::kRotated270 ? 2700 : 0;
+int CaptionEscapement(CaptionPlacement placement) {
+  switch (placement) {
+    case CaptionPlacement::Rotated90: return 900;
+    case CaptionPlacement::Rotated270: return 2700;
+    default: return 0;
+  }
 }
 
 }  // namespace skin

@@ -60,14 +60,11 @@ struct BitmapBtnState {
 };
 ButtonLook BitmapBtnLook(const BitmapBtnState& state, const TextColours& colours);
 
-// Caption placement of the GDI+ image button; any other number centres the caption.
-namespace placement {
-inline constexpr int kRotated90 = 2;
-inline constexpr int kRotated270 = 3;
-inline constexpr int kLeft = 4;
-inline constexpr int kRight = 5;
-inline constexpr int kCentred = 0;
-}  // namespace placement
+// Caption placement of the GDI+ image button.
+enum class CaptionPlacement { Centred = 0, Rotated90 = 2, Rotated270 = 3, Left = 4, Right = 5 };
+
+// Caption font of the GDI+ image button.
+enum class CaptionFont { BankGothic, Arial };
 
 struct Point {
   int x = 0, y = 0;
@@ -75,9 +72,9 @@ struct Point {
 };
 
 // Start point of a caption of extent (cx, cy) on a client area of (w, h); integer halves throughout.
-Point CaptionOrigin(int placement, int w, int h, int cx, int cy);
+Point CaptionOrigin(CaptionPlacement placement, int w, int h, int cx, int cy);
 
 // Font escapement in tenths of a degree: 900 and 2700 for the rotated placements, else 0.
-int CaptionEscapement(int placement);
+int CaptionEscapement(CaptionPlacement placement);
 
 }  // namespace skin

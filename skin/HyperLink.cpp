@@ -55,7 +55,7 @@ void CHyperLink::PreSubclassWindow() {
     font.lfUnderline = TRUE;
     m_underlinedFont.reset(::CreateFontIndirectW(&font));
   }
-  SelectFont(m_underline == kUnderlineAlways);
+  SelectFont(m_underline == LinkUnderline::Always);
   SizeToText();
   LoadHandCursor();
   if (m_tooltip.Create(m_hWnd)) {
@@ -71,7 +71,7 @@ void CHyperLink::SetTarget(const std::wstring& target) {
   m_tooltip.SetToolText(m_hWnd, m_target);
 }
 
-void CHyperLink::SetUnderline(int mode) {
+void CHyperLink::SetUnderline(LinkUnderline mode) {
   m_underline = mode;
   if (m_hWnd) SelectFont(LinkUnderlined(m_underline, m_over));
 }
@@ -180,7 +180,7 @@ void CHyperLink::OnTimer(UINT_PTR id) {
   if (::PtInRect(&client, point)) return;
   m_over = false;
   KillTimer(kHoverTimer);
-  if (m_underline != kUnderlineAlways) SelectFont(false);
+  if (m_underline != LinkUnderline::Always) SelectFont(false);
   RepaintAround();
 }
 
@@ -205,7 +205,7 @@ LRESULT CHyperLink::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
       if (!m_over) {
         m_over = true;
-        if (m_underline == kUnderlineHover) SelectFont(true);
+        if (m_underline == LinkUnderline::Hover) SelectFont(true);
         RepaintAround();
         SetTimer(kHoverTimer, kHoverMilliseconds);
       }

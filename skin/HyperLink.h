@@ -16,16 +16,16 @@ class CHyperLink : public CStatic {
  public:
   // Set by the owner.
   LinkColours colours;
-  int autoSize = 1;
+  bool autoSize = true;
 
   // A static child created in code; attaching a dialog's static works the same (Attach).
   bool Create(const wchar_t* text, const RECT& rect, HWND parent, UINT id = 0);
 
   void SetTarget(const std::wstring& target);
   const std::wstring& GetTarget() const { return m_target; }
-  // -1 underline while hovered, 1 always, anything else never; takes effect at once.
-  void SetUnderline(int mode);
-  int GetUnderline() const { return m_underline; }
+  // Takes effect at once.
+  void SetUnderline(LinkUnderline mode);
+  LinkUnderline GetUnderline() const { return m_underline; }
   bool IsOver() const { return m_over; }
   bool IsVisited() const { return m_visited; }
   HFONT GetCurrentFont() const;
@@ -56,7 +56,7 @@ class CHyperLink : public CStatic {
   void OnClicked();
 
   std::wstring m_target;
-  int m_underline = kUnderlineHover;
+  LinkUnderline m_underline = LinkUnderline::Hover;
   bool m_over = false;
   bool m_visited = false;
   win::Font m_normalFont;

@@ -32,8 +32,8 @@ Colour LinkTextColour(const LinkColours& colours, bool over, bool visited) {
   return over ? colours.hover : visited ? colours.visited : colours.link;
 }
 
-bool LinkUnderlined(int underlineMode, bool over) {
-  return underlineMode == kUnderlineAlways || (underlineMode == kUnderlineHover && over);
+bool LinkUnderlined(LinkUnderline mode, bool over) {
+  return mode == LinkUnderline::Always || (mode == LinkUnderline::Hover && over);
 }
 
 Rect LinkRectForText(const Rect& old, int textWidth, int textHeight, int frameWidth, int frameHeight,

@@ -17,11 +17,9 @@ struct LinkColours {
 
 Colour LinkTextColour(const LinkColours& colours, bool over, bool visited);
 
-// Underline modes: -1 only while the mouse is over the link, 1 always, anything else never.
-inline constexpr int kUnderlineHover = -1;
-inline constexpr int kUnderlineAlways = 1;
-inline constexpr int kUnderlineNever = 2;
-bool LinkUnderlined(int underlineMode, bool over);
+// When the link is underlined: only while the mouse is over it, always, or never.
+enum class LinkUnderline { Hover = -1, Always = 1, Never = 2 };
+bool LinkUnderlined(LinkUnderline mode, bool over);
 
 enum class LinkHAlign { Left, Centre, Right };
 

@@ -13,7 +13,7 @@ tagBMPMENUINFO MakeEntry(std::u16string_view text, std::int32_t value, bool enab
   std::copy_n(text.begin(), length, entry.text);
   entry.text[length] = u'\0';
   entry.value = value;
-  entry.enabled = enabled ? 1 : 0;
+  entry.enabled = enabled;
   return entry;
 }
 
@@ -24,29 +24,19 @@ std::u16string_view tagBMPMENUINFO::Text() const {
   return {text, static_cast<std::size_t>(end - text)};
 }
 
-BmpMenuList& MenuEntryList() {
-  static BmpMenuList list;
-  return list;
+void AddMenuEntry(BmpMenuList& list, std::u16string_view text, std::int32_t value, bool enabled) {
+  list.push_back(MakeEntry(text, value, enabled));
 }
 
-void AddMenuEntry(std::u16string_view text, std::int32_t value, bool enabled) {
-  MenuEntryList().push_back(MakeEntry(text, value, enabled));
-}
-
-bool AddSubmenuEntry(int position, std::u16string_view text, std::int32_t value, bool enabled) {
-  auto& list = MenuEntryList();
+bool AddSubmenuEntry(BmpMenuList& list, int position, std::u16string_view text, std::int32_t value, bool enabled) {
   if (position < 0 || static_cast<std::size_t>(position) >= list.size()) return false;
   auto& parent = list[static_cast<std::size_t>(position)];
-  parent.hasSubmenu = 1;
+  parent.hasSubmenu = true;
   if (!parent.submenu) parent.submenu = std::make_unique<BmpMenuList>();
   auto& submenu = *parent.submenu;
   if (submenu.size() == submenu.capacity()) submenu.reserve(submenu.size() + kSubmenuGrowth);
   submenu.push_back(MakeEntry(text, value, enabled));
   return true;
-}
-
-void ClearMenuEntries() {
-  MenuEntryList().clear();
 }
 
 std::vector<HoverAction> PlanMenuHover(std::span<const HoverEntry> entries, int openSubmenu,

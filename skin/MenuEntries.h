@@ -1,6 +1,6 @@
 #pragma once
-// The entries of the bitmap popup menu. The owner fills one process-wide list before it creates the
-// menu, and the menu empties it when its window is destroyed; so only one menu may be alive at a time.
+// The entries of a bitmap popup menu. The owner fills a list and hands it to the menu, which keeps it for
+// as long as its window lives; every menu has its own.
 
 #include <cstdint>
 #include <memory>
@@ -19,23 +19,19 @@ using BmpMenuList = std::vector<tagBMPMENUINFO>;
 
 struct tagBMPMENUINFO {
   char16_t text[kMenuTextCapacity] = {};  // at most 259 units and a terminating zero
-  std::uint8_t hasSubmenu = 0;
-  std::uint8_t submenuOpen = 0;           // while the entry's submenu window is shown
-  std::uint8_t enabled = 1;
+  bool hasSubmenu = false;
+  bool submenuOpen = false;               // while the entry's submenu window is shown
+  bool enabled = true;
   std::int32_t value = 0;                 // returned with a choice
   std::unique_ptr<BmpMenuList> submenu;   // the submenu's entries, or null
 
   std::u16string_view Text() const;
 };
 
-BmpMenuList& MenuEntryList();
-
-void AddMenuEntry(std::u16string_view text, std::int32_t value, bool enabled);
+void AddMenuEntry(BmpMenuList& list, std::u16string_view text, std::int32_t value, bool enabled);
 // Gives the entry at `position` a submenu (if it has none) and appends to it. Returns false, adding
 // nothing, when there is no entry at `position`.
-bool AddSubmenuEntry(int position, std::u16string_view text, std::int32_t value, bool enabled);
-// Frees every entry, with their submenus.
-void ClearMenuEntries();
+bool AddSubmenuEntry(BmpMenuList& list, int position, std::u16string_view text, std::int32_t value, bool enabled);
 
 // One step of the menu's reaction to a mouse move.
 struct HoverAction {

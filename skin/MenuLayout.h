@@ -18,7 +18,7 @@ struct MenuKindStyle {
   int entryHeight;
   int firstTop;
   int textOffset;    // caption x offset
-  int placement;     // caption placement of the entry buttons
+  CaptionPlacement placement;  // caption placement of the entry buttons
   Colour hover;
   Colour pressed;
 };
@@ -40,11 +40,11 @@ enum MenuKind : int {
 
 inline constexpr MenuKindStyle kMenuKindStyles[kMenuKinds] = {
     // height, first top, x offset, placement,            hover,        pressed
-    {20, 10, 10, placement::kLeft, kMenuOrange, 0xFFFFFF},      // 0 key function menu
-    {18, 5, 0, placement::kCentred, 0x000000, kMenuOrange},     // 1 quick-switch modifier menus
-    {29, 16, 0, placement::kCentred, kMenuOrange, 0xFFFFFF},    // 2 media player menu
-    {19, 5, 6, placement::kLeft, 0x000000, kMenuOrange},        // 3 macro editor menu
-    {19, 9, 6, placement::kLeft, 0x000000, kMenuOrange},        // 4 macro editor second menu
+    {20, 10, 10, CaptionPlacement::Left, kMenuOrange, 0xFFFFFF},      // 0 key function menu
+    {18, 5, 0, CaptionPlacement::Centred, 0x000000, kMenuOrange},     // 1 quick-switch modifier menus
+    {29, 16, 0, CaptionPlacement::Centred, kMenuOrange, 0xFFFFFF},    // 2 media player menu
+    {19, 5, 6, CaptionPlacement::Left, 0x000000, kMenuOrange},        // 3 macro editor menu
+    {19, 9, 6, CaptionPlacement::Left, 0x000000, kMenuOrange},        // 4 macro editor second menu
 };
 
 // Unknown kinds are laid out as kind 0.

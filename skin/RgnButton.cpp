@@ -3,7 +3,10 @@
 #include <windowsx.h>
 
 #include "framework/DeviceContext.h"
+#include "platform/ProgramFolders.h"
+#include "platform/win32/Text.h"
 #include "skin/ControlSupport.h"
+#include "skin/SkinPaths.h"
 
 namespace skin {
 
@@ -21,10 +24,9 @@ void CRgnButton::SetTooltip(const std::wstring& text) {
   m_tooltip.SetText(m_hWnd, text);
 }
 
-void CRgnButton::SetChecked(int checked) {
-  const bool on = checked != 0;
-  if (m_model.checked == on) return;
-  m_model.checked = on;
+void CRgnButton::SetChecked(bool checked) {
+  if (m_model.checked == checked) return;
+  m_model.checked = checked;
   if (m_hWnd) Invalidate(false);
 }
 
@@ -90,6 +92,14 @@ LRESULT CRgnButton::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
   }
   return CRgnWnd::WindowProc(msg, wParam, lParam);
+}
+
+bool CreateSkinRegionButton(CRgnButton& button, HWND parent, std::u16string_view set, POINT corner) {
+  const auto files = RegionButtonSet(platform::Folders().exe, set);
+  button.SetFiles(win::Wide(files.first), win::Wide(files.second), win::Wide(files.third), win::Wide(files.fourth));
+  if (!button.Create(parent)) return false;
+  button.SetWindowPos(nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  return true;
 }
 
 }  // namespace skin

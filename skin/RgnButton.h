@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "skin/ControlSupport.h"
 #include "skin/RgnButtonModel.h"
@@ -23,9 +24,9 @@ class CRgnButton : public CRgnWnd {
   const CToolTip& GetTooltip() const { return m_tooltip.Window(); }
   const std::wstring& TooltipText() const { return m_tooltip.Text(); }
 
-  void SetToggleMode(int toggle) { m_model.toggle = toggle != 0; }
-  int GetChecked() const { return m_model.checked ? 1 : 0; }
-  void SetChecked(int checked);
+  void SetToggleMode(bool toggle) { m_model.toggle = toggle; }
+  bool GetChecked() const { return m_model.checked; }
+  void SetChecked(bool checked);
   RgnState GetState() const { return m_model.state(); }
   HBITMAP GetPicture(int index) const { return m_pictures[static_cast<std::size_t>(index)].get(); }
 
@@ -44,5 +45,10 @@ class CRgnButton : public CRgnWnd {
   std::array<SkinBitmap, kRgnPictureCount> m_pictures;
   ControlTooltip m_tooltip;
 };
+
+// The dialogs' region buttons: loads the set "<set>_n.bmp", "<set>_o.bmp", "<set>_d.bmp" from the skin
+// folder (the first again as the fourth), creates the button in `parent` and moves it to `corner`, keeping
+// the picture's size. False when the window could not be created.
+bool CreateSkinRegionButton(CRgnButton& button, HWND parent, std::u16string_view set, POINT corner);
 
 }  // namespace skin

@@ -26,7 +26,7 @@ void CSkinnedDialog::BuildSkin(const DialogSkinFiles& files, std::span<const Dia
     button.textColour = spec.colours.normal;
     button.hoverColour = spec.colours.hover;
     button.pressedColour = spec.colours.pressed;
-    button.alignment = static_cast<int>(spec.alignment);
+    button.alignment = spec.alignment;
     if (spec.caption) button.SetCaption(win::Wide(strings::LookUpString(*spec.caption)));
   }
   m_textTable = texts;

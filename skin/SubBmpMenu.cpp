@@ -8,10 +8,10 @@ BOOL CSubBmpMenu::OnInitDialog() {
   CBmpMenuWindow::OnInitDialog();
   // Shown beside the menu without taking the activation from it.
   PlaceAndShow(false);
-  if (entries) {
+  if (const BmpMenuList* entries = CurrentEntries()) {
     EntryTextStyle style;
     style.textOffset = kSubmenuTextOffset;
-    style.placement = placement::kLeft;
+    style.placement = CaptionPlacement::Left;
     style.hover = kMenuOrange;
     style.pressed = kMenuTextColour;
     style.fontHeight = 16;
@@ -27,13 +27,13 @@ BOOL CSubBmpMenu::OnInitDialog() {
 }
 
 const BmpMenuList* CSubBmpMenu::CurrentEntries() const {
-  const auto& list = MenuEntryList();
-  if (parentPosition < 0 || static_cast<std::size_t>(parentPosition) >= list.size()) return nullptr;
-  return list[static_cast<std::size_t>(parentPosition)].submenu.get();
+  if (!menuEntries || parentPosition < 0 || static_cast<std::size_t>(parentPosition) >= menuEntries->size())
+    return nullptr;
+  return (*menuEntries)[static_cast<std::size_t>(parentPosition)].submenu.get();
 }
 
 bool CSubBmpMenu::OnCommand(WPARAM, LPARAM lParam) {
-  // Looked up again rather than trusted: an owner that emptied the list meanwhile leaves nothing to choose.
+  // Looked up again rather than trusted: an owner that replaced the menu's entries meanwhile leaves nothing to choose.
   const BmpMenuList* current = CurrentEntries();
   const int position = EntryOf(reinterpret_cast<HWND>(lParam));
   if (position < 0 || !current || static_cast<std::size_t>(position) >= current->size()) return false;

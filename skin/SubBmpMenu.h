@@ -8,11 +8,11 @@ namespace skin {
 
 class CSubBmpMenu : public CBmpMenuWindow {
  public:
-  int parentPosition = 0;                 // the position of the parent entry in the menu
-  const BmpMenuList* entries = nullptr;   // the parent entry's submenu list, read, not owned
+  int parentPosition = 0;                    // the position of the parent entry in the menu
+  const BmpMenuList* menuEntries = nullptr;  // the menu's entries, read, not owned
 
  protected:
-  // The parent entry's submenu list as the shared list holds it now, or null.
+  // The parent entry's submenu list as the menu holds it now, or null.
   const BmpMenuList* CurrentEntries() const;
   BOOL OnInitDialog() override;
   bool OnCommand(WPARAM wParam, LPARAM lParam) override;

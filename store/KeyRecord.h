@@ -91,6 +91,12 @@ inline constexpr std::uint8_t kMacro = 2;
 inline constexpr std::uint8_t kProfileSwitch = 8;
 inline constexpr std::uint8_t kLaunchProgram = 9;
 inline constexpr std::uint8_t kDisabled = 10;
+// The mouse functions, which the mouse function dialog offers.
+inline constexpr std::uint8_t kMouseLeft = 17;
+inline constexpr std::uint8_t kMouseRight = 18;
+inline constexpr std::uint8_t kMouseMiddle = 19;
+inline constexpr std::uint8_t kWheelUp = 24;
+inline constexpr std::uint8_t kWheelDown = 25;
 }  // namespace kind
 
 // Every assignment clears the whole record first and writes the kind byte last.

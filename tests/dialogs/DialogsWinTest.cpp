@@ -91,7 +91,7 @@ TEST_F(Dialogs, TheAboutBoxIsCentredAndOnlyOkReportsOk) {
     EXPECT_EQ(rect.right - rect.left, 345);
     EXPECT_EQ(about.GetSupportLink().GetTarget(), dialogs::kSupportAddress);
     EXPECT_EQ(about.GetForumLink().GetTarget(), dialogs::kForumAddress);
-    EXPECT_EQ(about.GetSupportLink().GetUnderline(), skin::kUnderlineNever);
+    EXPECT_EQ(about.GetSupportLink().GetUnderline(), skin::LinkUnderline::Never);
     about.DestroyWindow();
   }
   for (bool ok : {true, false}) {

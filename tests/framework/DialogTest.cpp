@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "Resource.h"
 #include "TestSupport.h"
 #include "framework/Controls.h"
+#include "resources/Resource.h"
 
 namespace {
 

@@ -7,7 +7,6 @@
 #include <optional>
 #include <utility>
 
-#include "Resource.h"
 #include "TestSupport.h"
 #include "framework/Controls.h"
 #include "framework/DeviceContext.h"
@@ -15,6 +14,7 @@
 #include "framework/Gdiplus.h"
 #include "framework/ToolTip.h"
 #include "platform/win32/Handles.h"
+#include "resources/Resource.h"
 
 namespace {
 

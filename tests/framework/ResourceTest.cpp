@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "Resource.h"
 #include "framework/Dialog.h"
+#include "resources/Resource.h"
 
 namespace {
 

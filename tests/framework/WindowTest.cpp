@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "Resource.h"
 #include "TestSupport.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/WinApp.h"
+#include "resources/Resource.h"
 
 namespace {
 

@@ -28,7 +28,6 @@ constexpr Item kMedia[] = {{u"Play/Pause", 32}, {u"Stop", 33},   {u"Previous", 3
 class BmpMenuTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ClearMenuEntries();
     skintest::MoveAway();
     auto solid = [](COLORREF c) { return [c](int, int) { return skintest::Solid(c); }; };
     for (const auto& [set, w, h] : {std::tuple{L"menu", kMenuWidth, kMenuHeight},
@@ -41,15 +40,14 @@ class BmpMenuTest : public ::testing::Test {
                          [](int x, int) { return x < 3 ? Bgr{255, 255, 255} : Bgr{0, 0, 0}; });
     }
   }
-  void TearDown() override { ClearMenuEntries(); }
 
   std::wstring Path(const std::wstring& set, const std::wstring& face) const {
     return folder.File(set + L"_" + face);
   }
-  static void FillKeyMenu() {
-    for (const auto& item : kTopLevel) AddMenuEntry(item.text, item.value, true);
+  static void FillKeyMenu(CBmpMenu& menu) {
+    for (const auto& item : kTopLevel) AddMenuEntry(menu.entries, item.text, item.value, true);
     for (int position = 3; position <= 6; ++position)
-      for (const auto& item : kMedia) AddSubmenuEntry(position, item.text, item.value, true);
+      for (const auto& item : kMedia) AddSubmenuEntry(menu.entries, position, item.text, item.value, true);
   }
   void Open(CBmpMenu& menu, POINT at = {300, 200}, bool pump = true) {
     menu.SetMenuSkin(Path(L"menu", L"normal.png"), Path(L"menu", L"over.png"), Path(L"menu", L"down.png"),
@@ -74,8 +72,8 @@ class BmpMenuTest : public ::testing::Test {
 };
 
 TEST_F(BmpMenuTest, KeyMenuEntriesAreLaidOutWithItsGaps) {
-  FillKeyMenu();
   CBmpMenu menu;
+  FillKeyMenu(menu);
   Open(menu);
   const RECT window = menu.GetWindowRect();
   EXPECT_EQ(window.left, 300);
@@ -99,8 +97,8 @@ TEST_F(BmpMenuTest, KeyMenuEntriesAreLaidOutWithItsGaps) {
 }
 
 TEST_F(BmpMenuTest, ChoosingAPlainEntryPostsItsPositionAndValue) {
-  FillKeyMenu();
   CBmpMenu menu;
+  FillKeyMenu(menu);
   Open(menu);
   skintest::ClickAt(menu.Entry(7).GetHwnd(), POINT{40, 10});
   ASSERT_TRUE(skintest::PumpUntil([&] { return !Choices().empty(); }));
@@ -109,8 +107,8 @@ TEST_F(BmpMenuTest, ChoosingAPlainEntryPostsItsPositionAndValue) {
 }
 
 TEST_F(BmpMenuTest, SubmenuOpensOnHoverAndReportsTheSubmenuChoice) {
-  FillKeyMenu();
   CBmpMenu menu;
+  FillKeyMenu(menu);
   Open(menu);
   skintest::ClickAt(menu.Entry(5).GetHwnd(), POINT{40, 10});
   skintest::PumpFor(100);
@@ -119,7 +117,7 @@ TEST_F(BmpMenuTest, SubmenuOpensOnHoverAndReportsTheSubmenuChoice) {
   HoverEntry(menu, 5);
   ASSERT_TRUE(skintest::PumpUntil([&] { return menu.GetOpenSubmenu() != nullptr; }));
   EXPECT_EQ(menu.GetOpenSubmenuPosition(), 5);
-  EXPECT_EQ(MenuEntryList()[5].submenuOpen, 1);
+  EXPECT_EQ(menu.entries[5].submenuOpen, 1);
   CSubBmpMenu& submenu = *menu.GetOpenSubmenu();
   const RECT entry = EntryRect(menu, 5);
   const RECT placed = submenu.GetWindowRect();
@@ -144,14 +142,14 @@ TEST_F(BmpMenuTest, SubmenuOpensOnHoverAndReportsTheSubmenuChoice) {
 }
 
 TEST_F(BmpMenuTest, MovingToAnotherEntryClosesTheSubmenu) {
-  FillKeyMenu();
   CBmpMenu menu;
+  FillKeyMenu(menu);
   Open(menu);
   HoverEntry(menu, 3);
   ASSERT_TRUE(skintest::PumpUntil([&] { return menu.GetOpenSubmenuPosition() == 3; }));
   HoverEntry(menu, 4);
   ASSERT_TRUE(skintest::PumpUntil([&] { return menu.GetOpenSubmenuPosition() == 4; }));
-  EXPECT_EQ(MenuEntryList()[3].submenuOpen, 0);
+  EXPECT_EQ(menu.entries[3].submenuOpen, 0);
   EXPECT_FALSE(menu.Entry(3).IsHighlighted());
   HoverEntry(menu, 0);
   ASSERT_TRUE(skintest::PumpUntil([&] { return menu.GetOpenSubmenu() == nullptr; }));
@@ -159,8 +157,8 @@ TEST_F(BmpMenuTest, MovingToAnotherEntryClosesTheSubmenu) {
 }
 
 TEST_F(BmpMenuTest, NearTheRightEdgeTheSubmenuOpensToTheLeft) {
-  FillKeyMenu();
   CBmpMenu menu;
+  FillKeyMenu(menu);
   const int screen = ::GetSystemMetrics(SM_CXFULLSCREEN);
   Open(menu, POINT{screen - kMenuWidth - 5, 200});
   HoverEntry(menu, 6);
@@ -171,9 +169,9 @@ TEST_F(BmpMenuTest, NearTheRightEdgeTheSubmenuOpensToTheLeft) {
 }
 
 TEST_F(BmpMenuTest, DisabledEntriesCannotBeChosen) {
-  AddMenuEntry(u"On", 1, true);
-  AddMenuEntry(u"Off", 2, false);
   CBmpMenu menu;
+  AddMenuEntry(menu.entries, u"On", 1, true);
+  AddMenuEntry(menu.entries, u"Off", 2, false);
   Open(menu);
   EXPECT_FALSE(menu.Entry(1).IsWindowEnabled());
   skintest::ClickAt(menu.Entry(1).GetHwnd(), POINT{40, 10});
@@ -182,8 +180,8 @@ TEST_F(BmpMenuTest, DisabledEntriesCannotBeChosen) {
 }
 
 TEST_F(BmpMenuTest, ThePreselectedEntryTakesAReleaseOfAPressMadeElsewhere) {
-  FillKeyMenu();
   CBmpMenu menu;
+  FillKeyMenu(menu);
   menu.preselected = 2;
   Open(menu);
   EXPECT_EQ(menu.Entry(2).releaseClick, 1);
@@ -199,9 +197,9 @@ TEST_F(BmpMenuTest, ThePreselectedEntryTakesAReleaseOfAPressMadeElsewhere) {
 }
 
 TEST_F(BmpMenuTest, MoreThanTwentyEntriesShowTwenty) {
-  for (int i = 0; i < 25; ++i) AddMenuEntry(u"x", i, true);
-  for (int i = 0; i < 25; ++i) AddSubmenuEntry(3, u"y", i, true);
   CBmpMenu menu;
+  for (int i = 0; i < 25; ++i) AddMenuEntry(menu.entries, u"x", i, true);
+  for (int i = 0; i < 25; ++i) AddSubmenuEntry(menu.entries, 3, u"y", i, true);
   menu.kind = skin::kModifierMenu;  // 18-pixel entries: twenty of them still fit the skin
   Open(menu);
   EXPECT_EQ(menu.EntryCount(), 20);
@@ -211,32 +209,34 @@ TEST_F(BmpMenuTest, MoreThanTwentyEntriesShowTwenty) {
 }
 
 TEST_F(BmpMenuTest, DestroyingTheMenuEmptiesTheEntryList) {
-  FillKeyMenu();
   {
     CBmpMenu menu;
+    FillKeyMenu(menu);
     Open(menu);
     HoverEntry(menu, 4);
     ASSERT_TRUE(skintest::PumpUntil([&] { return menu.GetOpenSubmenu() != nullptr; }));
     menu.DestroyWindow();
-    EXPECT_TRUE(MenuEntryList().empty());
+    EXPECT_TRUE(menu.entries.empty());
     EXPECT_EQ(menu.GetOpenSubmenu(), nullptr);
   }
-  FillKeyMenu();
+  HWND window = nullptr;
   {
     CBmpMenu menu;
+    FillKeyMenu(menu);
     Open(menu);
+    window = menu.GetHwnd();
   }  // the owner may also just let the object go
-  EXPECT_TRUE(MenuEntryList().empty());
+  EXPECT_FALSE(::IsWindow(window));
 }
 
 TEST_F(BmpMenuTest, AnOwnerEmptyingTheListUnderAnOpenSubmenuGetsNoChoice) {
-  FillKeyMenu();
   CBmpMenu menu;
+  FillKeyMenu(menu);
   Open(menu);
   HoverEntry(menu, 5);
   ASSERT_TRUE(skintest::PumpUntil([&] { return menu.GetOpenSubmenu() != nullptr; }));
   HWND second = menu.GetOpenSubmenu()->Entry(1).GetHwnd();
-  ClearMenuEntries();  // against the rules, but it must not crash the menu
+  menu.entries.clear();  // against the rules, but it must not crash the menu
   skintest::ClickAt(second, POINT{50, 10});
   skintest::PumpFor(150);
   EXPECT_TRUE(Choices().empty());
@@ -246,8 +246,8 @@ TEST_F(BmpMenuTest, FiveHundredMenusLeaveNothingBehind) {
   const long handles = win::LiveHandleCount();
   const int windows = skintest::ThreadWindowCount();
   for (int i = 0; i < 500; ++i) {
-    FillKeyMenu();
     CBmpMenu menu;
+    FillKeyMenu(menu);
     Open(menu, {300, 200}, i % 50 == 0);
     if (i % 50 == 0) {
       HoverEntry(menu, 5);

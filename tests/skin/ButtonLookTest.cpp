@@ -91,31 +91,32 @@ TEST(BitmapBtnLook, ReleaseClickMode) {
 }
 
 struct PlacementCase {
-  int placement;
+  CaptionPlacement placement;
   Point expected;
 };
 
 TEST(CaptionOrigin, EveryPlacementWithIntegerHalves) {
   // A 101 × 31 button and a caption of 41 × 15.
   const PlacementCase cases[] = {
-      {placement::kRotated90, {50 - 7, 15 + 20}},
-      {placement::kRotated270, {50 + 7, 15 - 20}},
-      {placement::kLeft, {0, 15 - 7}},
-      {placement::kRight, {101 - 41, 15 - 7}},
-      {placement::kCentred, {50 - 20, 15 - 7}},
-      {1, {50 - 20, 15 - 7}},
-      {-7, {50 - 20, 15 - 7}},
+      {CaptionPlacement::Rotated90, {50 - 7, 15 + 20}},
+      {CaptionPlacement::Rotated270, {50 + 7, 15 - 20}},
+      {CaptionPlacement::Left, {0, 15 - 7}},
+      {CaptionPlacement::Right, {101 - 41, 15 - 7}},
+      {CaptionPlacement::Centred, {50 - 20, 15 - 7}},
+      {static_cast<CaptionPlacement>(1), {50 - 20, 15 - 7}},
+      {static_cast<CaptionPlacement>(-7), {50 - 20, 15 - 7}},
   };
-  for (const auto& c : cases) EXPECT_EQ(CaptionOrigin(c.placement, 101, 31, 41, 15), c.expected) << c.placement;
+  for (const auto& c : cases)
+    EXPECT_EQ(CaptionOrigin(c.placement, 101, 31, 41, 15), c.expected) << static_cast<int>(c.placement);
   // A caption wider than the button starts left of it when centred.
-  EXPECT_EQ(CaptionOrigin(placement::kCentred, 20, 10, 41, 15), (Point{10 - 20, 5 - 7}));
+  EXPECT_EQ(CaptionOrigin(CaptionPlacement::Centred, 20, 10, 41, 15), (Point{10 - 20, 5 - 7}));
 }
 
 TEST(CaptionOrigin, RotatedPlacementsTurnTheFont) {
-  EXPECT_EQ(CaptionEscapement(placement::kRotated90), 900);
-  EXPECT_EQ(CaptionEscapement(placement::kRotated270), 2700);
-  EXPECT_EQ(CaptionEscapement(placement::kLeft), 0);
-  EXPECT_EQ(CaptionEscapement(0), 0);
+  EXPECT_EQ(CaptionEscapement(CaptionPlacement::Rotated90), 900);
+  EXPECT_EQ(CaptionEscapement(CaptionPlacement::Rotated270), 2700);
+  EXPECT_EQ(CaptionEscapement(CaptionPlacement::Left), 0);
+  EXPECT_EQ(CaptionEscapement(CaptionPlacement::Centred), 0);
 }
 
 }  // namespace

@@ -204,9 +204,9 @@ Ink InkOf(HWND window) {
 TEST_F(BitmapBtnTest, RotatedCaptionsRunAlongTheVerticalCentreLine) {
   Make(RECT{40, 40, 80, 260});  // 40 × 220
   button.caption = L"WWWWWW......";
-  button.fontFace = 1;
+  button.fontFace = CaptionFont::Arial;
   button.textColour = RGB(255, 255, 255);
-  button.placement = placement::kRotated90;
+  button.placement = CaptionPlacement::Rotated90;
   button.Invalidate(false);
   Ink ink = InkOf(button.GetHwnd());
   ASSERT_GT(ink.box.right, ink.box.left);
@@ -214,7 +214,7 @@ TEST_F(BitmapBtnTest, RotatedCaptionsRunAlongTheVerticalCentreLine) {
   EXPECT_NEAR((ink.box.left + ink.box.right) / 2, 20, 6);
   EXPECT_GT(ink.lower, ink.upper) << "90 degrees reads bottom-up: the Ws start at the bottom";
 
-  button.placement = placement::kRotated270;
+  button.placement = CaptionPlacement::Rotated270;
   button.Invalidate(false);
   ink = InkOf(button.GetHwnd());
   EXPECT_GT(ink.box.bottom - ink.box.top, 3 * (ink.box.right - ink.box.left));

@@ -35,11 +35,11 @@ TEST(HyperlinkLook, ColoursAndUnderline) {
   EXPECT_EQ(LinkTextColour(colours, false, false), 0xEE0000u);
   EXPECT_EQ(LinkTextColour(colours, false, true), 0x8B1A55u);
   EXPECT_EQ(LinkTextColour(colours, true, true), 0x0000FFu);
-  EXPECT_TRUE(LinkUnderlined(kUnderlineHover, true));
-  EXPECT_FALSE(LinkUnderlined(kUnderlineHover, false));
-  EXPECT_TRUE(LinkUnderlined(kUnderlineAlways, false));
-  EXPECT_FALSE(LinkUnderlined(kUnderlineNever, true));
-  EXPECT_FALSE(LinkUnderlined(0, true));
+  EXPECT_TRUE(LinkUnderlined(LinkUnderline::Hover, true));
+  EXPECT_FALSE(LinkUnderlined(LinkUnderline::Hover, false));
+  EXPECT_TRUE(LinkUnderlined(LinkUnderline::Always, false));
+  EXPECT_FALSE(LinkUnderlined(LinkUnderline::Never, true));
+  EXPECT_FALSE(LinkUnderlined(static_cast<LinkUnderline>(0), true));
 }
 
 TEST(HyperlinkSize, KeepsTheControlsAlignment) {

@@ -143,14 +143,14 @@ TEST_F(HyperLinkTest, HoverChangesColourAndUnderlinesOnlyInHoverMode) {
   EXPECT_TRUE(skintest::PumpUntil([&] { return !link.IsOver(); }, 400)) << "the hover look ends about 100 ms after";
   EXPECT_FALSE(Underlined(link.GetCurrentFont()));
 
-  link.SetUnderline(kUnderlineNever);
+  link.SetUnderline(LinkUnderline::Never);
   skintest::MoveTo(link.GetHwnd(), POINT{3, 3});
   skintest::MoveTo(link.GetHwnd(), POINT{4, 4});
   ASSERT_TRUE(skintest::PumpUntil([&] { return link.IsOver(); }));
   EXPECT_EQ(link.CurrentColour(), 0x0000FFu);
   EXPECT_FALSE(Underlined(link.GetCurrentFont()));
 
-  link.SetUnderline(kUnderlineAlways);
+  link.SetUnderline(LinkUnderline::Always);
   skintest::MoveAway();
   ASSERT_TRUE(skintest::PumpUntil([&] { return !link.IsOver(); }, 400));
   EXPECT_TRUE(Underlined(link.GetCurrentFont()));
@@ -205,7 +205,7 @@ TEST_F(HyperLinkTest, FiveHundredLinksLeaveNothingBehind) {
   for (int i = 0; i < 500; ++i) {
     CHyperLink link;
     ASSERT_TRUE(link.Create(L"http://www.example.com/", RECT{40, 40, 340, 60}, host.GetHwnd()));
-    link.SetUnderline(kUnderlineAlways);
+    link.SetUnderline(LinkUnderline::Always);
     ::UpdateWindow(link.GetHwnd());
   }
   EXPECT_EQ(win::LiveHandleCount(), handles);

@@ -9,16 +9,14 @@ namespace {
 
 class MenuEntryListTest : public ::testing::Test {
  protected:
-  void SetUp() override { ClearMenuEntries(); }
-  void TearDown() override { ClearMenuEntries(); }
+  BmpMenuList list;
 };
 
 TEST_F(MenuEntryListTest, EntriesAndSubmenusInOrder) {
-  AddMenuEntry(u"SINGLEKEY", 1, true);
-  AddMenuEntry(u"MEDIA", 6, false);
-  EXPECT_TRUE(AddSubmenuEntry(1, u"PLAYPAUSE", 32, true));
-  EXPECT_TRUE(AddSubmenuEntry(1, u"STOP", 33, false));
-  const auto& list = MenuEntryList();
+  AddMenuEntry(list, u"SINGLEKEY", 1, true);
+  AddMenuEntry(list, u"MEDIA", 6, false);
+  EXPECT_TRUE(AddSubmenuEntry(list, 1, u"PLAYPAUSE", 32, true));
+  EXPECT_TRUE(AddSubmenuEntry(list, 1, u"STOP", 33, false));
   ASSERT_EQ(list.size(), 2u);
   EXPECT_EQ(list[0].Text(), u"SINGLEKEY");
   EXPECT_EQ(list[0].hasSubmenu, 0);
@@ -33,29 +31,27 @@ TEST_F(MenuEntryListTest, EntriesAndSubmenusInOrder) {
 }
 
 TEST_F(MenuEntryListTest, SubmenuEntryWithoutParentAddsNothing) {
-  EXPECT_FALSE(AddSubmenuEntry(0, u"x", 1, true));
-  AddMenuEntry(u"a", 1, true);
-  EXPECT_FALSE(AddSubmenuEntry(1, u"x", 1, true));
-  EXPECT_FALSE(AddSubmenuEntry(-1, u"x", 1, true));
-  EXPECT_EQ(MenuEntryList().size(), 1u);
-  EXPECT_EQ(MenuEntryList()[0].hasSubmenu, 0);
+  EXPECT_FALSE(AddSubmenuEntry(list, 0, u"x", 1, true));
+  AddMenuEntry(list, u"a", 1, true);
+  EXPECT_FALSE(AddSubmenuEntry(list, 1, u"x", 1, true));
+  EXPECT_FALSE(AddSubmenuEntry(list, -1, u"x", 1, true));
+  EXPECT_EQ(list.size(), 1u);
+  EXPECT_EQ(list[0].hasSubmenu, 0);
 }
 
 TEST_F(MenuEntryListTest, LongTextsAreCutTo259Units) {
   const std::u16string longText(400, u'x');
-  AddMenuEntry(longText, 0, true);
-  AddSubmenuEntry(0, longText, 0, true);
-  EXPECT_EQ(MenuEntryList()[0].Text().size(), 259u);
-  EXPECT_EQ(MenuEntryList()[0].text[259], u'\0');
-  EXPECT_EQ((*MenuEntryList()[0].submenu)[0].Text().size(), 259u);
+  AddMenuEntry(list, longText, 0, true);
+  AddSubmenuEntry(list, 0, longText, 0, true);
+  EXPECT_EQ(list[0].Text().size(), 259u);
+  EXPECT_EQ(list[0].text[259], u'\0');
+  EXPECT_EQ((*list[0].submenu)[0].Text().size(), 259u);
 }
 
-TEST_F(MenuEntryListTest, ClearingEmptiesEverything) {
-  AddMenuEntry(u"a", 1, true);
-  for (int i = 0; i < 25; ++i) AddSubmenuEntry(0, u"s", i, true);
-  EXPECT_EQ(MenuEntryList()[0].submenu->size(), 25u);
-  ClearMenuEntries();
-  EXPECT_TRUE(MenuEntryList().empty());
+TEST_F(MenuEntryListTest, SubmenusGrowBeyondTheirFirstBlock) {
+  AddMenuEntry(list, u"a", 1, true);
+  for (int i = 0; i < 25; ++i) AddSubmenuEntry(list, 0, u"s", i, true);
+  EXPECT_EQ(list[0].submenu->size(), 25u);
 }
 
 using A = HoverAction;

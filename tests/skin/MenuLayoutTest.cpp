@@ -55,9 +55,9 @@ TEST(MenuEntryRects, BottomsAreCutToTheImageAndNoMoreThan20Entries) {
 
 TEST(MenuStyle, KindTable) {
   EXPECT_EQ(MenuStyle(kKeyFunctionMenu).textOffset, 10);
-  EXPECT_EQ(MenuStyle(kKeyFunctionMenu).placement, placement::kLeft);
+  EXPECT_EQ(MenuStyle(kKeyFunctionMenu).placement, CaptionPlacement::Left);
   EXPECT_EQ(MenuStyle(kKeyFunctionMenu).hover, 0x00AFFFu);
-  EXPECT_EQ(MenuStyle(kModifierMenu).placement, placement::kCentred);
+  EXPECT_EQ(MenuStyle(kModifierMenu).placement, CaptionPlacement::Centred);
   EXPECT_EQ(MenuStyle(kModifierMenu).pressed, 0x00AFFFu);
   EXPECT_EQ(MenuStyle(kMacroMenu).textOffset, 6);
   EXPECT_EQ(MenuFontHeight(kMacroMenu, 1), 14);

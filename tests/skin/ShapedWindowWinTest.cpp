@@ -4,10 +4,10 @@
 
 #include "framework/Dialog.h"
 #include "platform/win32/Text.h"
+#include "resources/Resource.h"
 #include "skin/BitmapBtn2.h"
 #include "skin/ShapedWindow.h"
 #include "tests/skin/WinSkinSupport.h"
-#include "Resource.h"
 
 namespace skin {
 namespace {

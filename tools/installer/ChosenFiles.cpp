@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "app/KeyLayout.h"
+#include "catalogue/KeyLayout.h"
 
 namespace installer {
 
@@ -35,10 +35,10 @@ bool Copy(const fs::path& from, const fs::path& to, Placement& placement) {
 
 }  // namespace
 
-std::string VariantFolder(int variant) { return std::to_string(app::VisibleKeyCount(variant)); }
+std::string VariantFolder(int variant) { return std::to_string(catalogue::VisibleKeyCount(variant)); }
 
 Placement PlaceChosenFiles(const fs::path& programFolder, int variant, std::string_view language) {
-  if (variant < 0 || variant >= app::kLayoutVariants || !IsLanguageCode(language))
+  if (variant < 0 || variant >= catalogue::kLayoutVariants || !IsLanguageCode(language))
     return {false, "not a choice: variant " + std::to_string(variant) + ", language " + std::string(language)};
   Placement placement;
   const fs::path skins = programFolder / "Skins";

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/KeyLayout.h"
+#include "catalogue/KeyLayout.h"
 
 namespace installer {
 
@@ -131,7 +131,7 @@ SetupChoice ChooseSetup(const SetupRequest& request) {
     choice.layoutToWrite = static_cast<std::uint32_t>(choice.variant);
     choice.layoutSource = Source::Given;
   } else if (request.userLayout) {
-    choice.variant = app::LayoutVariant(*request.userLayout);
+    choice.variant = catalogue::LayoutVariant(*request.userLayout);
     choice.layoutSource = Source::Kept;
   } else {
     choice.variant = VariantForKeyboardLayout(request.keyboardLayout);

@@ -107,16 +107,16 @@ void DrawKeyTexts(Page& page, const std::string& name, const TextArea& nameArea,
 }
 
 void DrawEnterKey(Page& page, int variant, const store::KeyRecord& record, const Labels& labels) {
-  const app::Point corner = app::EnterKeyCorner(variant);
-  const app::KeyRect backspace = app::KeyRectangle(variant, kBackspaceSlot);
-  const app::KeyRect caps = app::KeyRectangle(variant, kCapsSlot);
+  const catalogue::Point corner = catalogue::EnterKeyCorner(variant);
+  const catalogue::KeyRect backspace = catalogue::KeyRectangle(variant, kBackspaceSlot);
+  const catalogue::KeyRect caps = catalogue::KeyRectangle(variant, kCapsSlot);
   const int right = backspace.left + backspace.width;
   const int split = caps.top, bottom = caps.top + caps.height;
   // Each part starts right of the last key before it in its row.
   const auto startOfPart = [&](int rowTop) {
     int start = corner.x;
     for (int slot = 0; slot < store::kKeyCount; ++slot) {
-      const app::KeyRect r = app::KeyRectangle(variant, slot);
+      const catalogue::KeyRect r = catalogue::KeyRectangle(variant, slot);
       if (!r.empty() && r.top == rowTop && r.left + r.width < right) start = std::max(start, r.left + r.width + 1);
     }
     return start;
@@ -130,8 +130,8 @@ void DrawEnterKey(Page& page, int variant, const store::KeyRecord& record, const
   for (const auto& [x, y] : points) page.svg += Num(x) + "," + Num(y) + " ";
   page.svg.back() = '"';
   page.svg += "/>\n";
-  const app::KeyRect upper{upperLeft, corner.y, right - upperLeft, split - corner.y};
-  const app::KeyRect lower{lowerLeft, split, right - lowerLeft, bottom - split};
+  const catalogue::KeyRect upper{upperLeft, corner.y, right - upperLeft, split - corner.y};
+  const catalogue::KeyRect lower{lowerLeft, split, right - lowerLeft, bottom - split};
   const TextArea nameArea = KeyNameArea(upper);
   // The label in the wider part, below the name when that is the part the name is in.
   TextArea labelArea = KeyLabelArea(lower.width >= upper.width ? lower : upper);
@@ -150,7 +150,7 @@ void DrawKeyboard(Page& page, const store::KeyRecord (&keys)[store::kKeyCount], 
       DrawEnterKey(page, variant, record, labels);
       continue;
     }
-    const app::KeyRect r = app::KeyRectangle(variant, slot);
+    const catalogue::KeyRect r = catalogue::KeyRectangle(variant, slot);
     if (r.empty()) {
       // A slot the layout does not show keeps its record; it is listed rather than lost.
       if (record.FunctionKind != store::kind::kNone) {
@@ -238,11 +238,11 @@ std::string Svg(const store::ProfileRecord& profile, const std::vector<int>& lay
 
 }  // namespace
 
-TextArea KeyNameArea(const app::KeyRect& key) {
+TextArea KeyNameArea(const catalogue::KeyRect& key) {
   return {key.left + kInset + 2.5, key.top + kInset + 1, key.width - 2 * kInset - 5, kNameSize * kNameRule.lineHeight};
 }
 
-TextArea KeyLabelArea(const app::KeyRect& key) {
+TextArea KeyLabelArea(const catalogue::KeyRect& key) {
   const TextArea name = KeyNameArea(key);
   const double top = name.top + name.height;
   return {key.left + kInset + 2, top, key.width - 2 * kInset - 4, key.top + key.height - kInset - 1 - top};

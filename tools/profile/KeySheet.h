@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/KeyLayout.h"
+#include "catalogue/KeyLayout.h"
 #include "store/SettingsStore.h"
 #include "tools/profile/FunctionWords.h"
 #include "tools/profile/SheetText.h"
@@ -30,8 +30,8 @@ inline constexpr double kLandscapeRatio = 0.68;
 struct TextArea {
   double left, top, width, height;
 };
-TextArea KeyNameArea(const app::KeyRect& key);
-TextArea KeyLabelArea(const app::KeyRect& key);
+TextArea KeyNameArea(const catalogue::KeyRect& key);
+TextArea KeyLabelArea(const catalogue::KeyRect& key);
 std::vector<std::string> KeyLabelLines(const store::KeyRecord& record, int variant, const Labels& labels);
 FittedText FitKeyName(const std::string& name, const TextArea& area);
 FittedText FitKeyLabel(const std::vector<std::string>& lines, const TextArea& area);

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <map>
 
-#include "app/KeyLayout.h"
+#include "catalogue/KeyLayout.h"
 #include "store/SettingsStore.h"
 #include "catalogue/KeyNames.h"
 #include "tools/profile/KeyboardVariants.h"
@@ -182,8 +182,8 @@ NameTable BuildTable(int variant, KeyNaming naming) {
 
 const NameTable& TableOf(int variant, KeyNaming naming) {
   static const auto tables = [] {
-    std::array<std::array<NameTable, 2>, app::kLayoutVariants> all;
-    for (int v = 0; v < app::kLayoutVariants; ++v) all[v] = {BuildTable(v, KeyNaming::Keys), BuildTable(v, KeyNaming::Events)};
+    std::array<std::array<NameTable, 2>, catalogue::kLayoutVariants> all;
+    for (int v = 0; v < catalogue::kLayoutVariants; ++v) all[v] = {BuildTable(v, KeyNaming::Keys), BuildTable(v, KeyNaming::Events)};
     return all;
   }();
   return tables[Variant(variant)][naming == KeyNaming::Events ? 1 : 0];

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/KeyLayout.h"
+#include "catalogue/KeyLayout.h"
 #include "platform/portable/UsKeyboardLayout.h"
 
 namespace profiletool {
@@ -90,7 +90,7 @@ const std::vector<SlotKey>& KeysOf(int variant) {
 
 }  // namespace
 
-int Variant(int variant) { return app::LayoutVariant(variant < 0 ? 0u : static_cast<std::uint32_t>(variant)); }
+int Variant(int variant) { return catalogue::LayoutVariant(variant < 0 ? 0u : static_cast<std::uint32_t>(variant)); }
 
 const platform::KeyboardLayout& LayoutOf(int variant) {
   static const platform::UsKeyboardLayout us;

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "app/KeyLayout.h"
 #include "catalogue/FunctionCatalogue.h"
+#include "catalogue/KeyLayout.h"
 #include "store/SettingsStore.h"
 #include "tools/profile/KeyWords.h"
 #include "tools/profile/KeyboardVariants.h"

@@ -8,7 +8,7 @@
 #include <limits>
 #include <map>
 
-#include "app/KeyLayout.h"
+#include "catalogue/KeyLayout.h"
 #include "catalogue/KeyNames.h"
 #include "tools/profile/KeyWords.h"
 #include "tools/profile/KeyboardVariants.h"

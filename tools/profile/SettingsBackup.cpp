@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "app/KeyLayout.h"
+#include "catalogue/KeyLayout.h"
 #include "store/RegistryPersistence.h"
 #include "tools/profile/OutputFiles.h"
 #include "tools/profile/ProfileCheck.h"
@@ -25,7 +25,7 @@ BackupResult BackupSettings(platform::Registry& registry, const std::filesystem:
   store::LoadSettings(*store, registry);
   std::error_code error;
   std::filesystem::create_directories(folder, error);
-  const int variant = app::LayoutVariant(store->header.Language);
+  const int variant = catalogue::LayoutVariant(store->header.Language);
   const auto write = [&](const std::string& name, const std::string& text) {
     if (const WriteResult written = WriteFileSafely(folder / name, text); !written.ok) {
       result.outcome = Outcome::UsageOrIo;

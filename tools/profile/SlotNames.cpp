@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "app/KeyLayout.h"
+#include "catalogue/KeyLayout.h"
 #include "store/SettingsStore.h"
 #include "tools/profile/KeyWords.h"
 #include "tools/profile/KeyboardVariants.h"
@@ -14,8 +14,8 @@ namespace {
 
 const std::array<std::u16string, store::kKeyCount>& NamesOf(int variant) {
   static const auto tables = [] {
-    std::array<std::array<std::u16string, store::kKeyCount>, app::kLayoutVariants> names;
-    for (int v = 0; v < app::kLayoutVariants; ++v)
+    std::array<std::array<std::u16string, store::kKeyCount>, catalogue::kLayoutVariants> names;
+    for (int v = 0; v < catalogue::kLayoutVariants; ++v)
       for (int slot = 0; slot < store::kKeyCount; ++slot) {
         const char16_t* own = SlotOwnName(v, slot);
         names[v][slot] = own ? own : KeyWord(SlotKeyCode(v, slot), v);

@@ -1,7 +1,7 @@
 #include "tools/skindemo/DemoWarningDlg.h"
 
-#include "Resource.h"
 #include "platform/win32/Text.h"
+#include "resources/Resource.h"
 
 namespace skindemo {
 namespace {

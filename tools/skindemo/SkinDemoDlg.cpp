@@ -5,11 +5,11 @@
 #include "platform/WindowMessages.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Text.h"
+#include "resources/Resource.h"
 #include "skin/SkinPaths.h"
 #include "skin/TextLine.h"
 #include "tools/skindemo/DemoWarningDlg.h"
 #include "tools/skindemo/FallbackArt.h"
-#include "Resource.h"
 
 namespace skindemo {
 namespace {
@@ -70,8 +70,8 @@ BOOL CSkinDemoDlg::OnInitDialog() {
     button->pressedColour = kWhite;
     button->SetCaption(place->caption);
   }
-  m_toggle.toggleMode = 1;
-  m_long.alignment = 1;
+  m_toggle.toggleMode = true;
+  m_long.alignment = skin::CaptionAlign::Left;
   m_long.SetTooltip(kLongCaption.caption);
   m_disabled.EnableWindow(false);
   m_push.SetTooltip(L"A plain push button");
@@ -102,15 +102,15 @@ void CSkinDemoDlg::CreateImageButtons() {
   const auto normal = skin::LoadSkinImage((skins + L"skindemo_normal.png").c_str());
   const auto over = skin::LoadSkinImage((skins + L"skindemo_over.png").c_str());
   const auto down = skin::LoadSkinImage((skins + L"skindemo_down.png").c_str());
-  for (auto [button, place, turn] : {std::tuple{&m_rotated90, &kRotated90, skin::placement::kRotated90},
-                                     std::tuple{&m_rotated270, &kRotated270, skin::placement::kRotated270}}) {
+  for (auto [button, place, turn] : {std::tuple{&m_rotated90, &kRotated90, skin::CaptionPlacement::Rotated90},
+                                     std::tuple{&m_rotated270, &kRotated270, skin::CaptionPlacement::Rotated270}}) {
     const RECT& r = place->rect;
     button->Create(r, m_hWnd);
     button->SetImageFaces(r.left, r.top, r.right - r.left, r.bottom - r.top, normal.get(), over.get(), down.get(),
                           normal.get());
     button->caption = place->caption;
     button->placement = turn;
-    button->fontFace = 1;
+    button->fontFace = skin::CaptionFont::Arial;
     button->fontWeight = 700;
     button->textColour = kWhite;
     button->hoverColour = kOrange;
@@ -163,10 +163,10 @@ bool CSkinDemoDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 void CSkinDemoDlg::OpenMenu() {
   CloseMenu();
-  for (const auto& item : kKeyMenu) skin::AddMenuEntry(item.text, item.value, true);
-  for (const auto& sub : kSubmenus)
-    for (const auto& item : sub.items) skin::AddSubmenuEntry(sub.position, item.text, item.value, true);
   m_menu = std::make_unique<skin::CBmpMenu>();
+  for (const auto& item : kKeyMenu) skin::AddMenuEntry(m_menu->entries, item.text, item.value, true);
+  for (const auto& sub : kSubmenus)
+    for (const auto& item : sub.items) skin::AddSubmenuEntry(m_menu->entries, sub.position, item.text, item.value, true);
   const auto files = skin::MenuSkinSet(win::Utf16(SkinFolderFor(L"key function_normal.png")), u"key function");
   m_menu->SetMenuSkin(win::Wide(files.normal), win::Wide(files.over), win::Wide(files.down), win::Wide(files.fourth),
                       win::Wide(files.mask));
@@ -179,14 +179,11 @@ void CSkinDemoDlg::OpenMenu() {
   const RECT at = m_menuButton.GetWindowRect();
   m_menu->x = at.right + 4;
   m_menu->y = at.top - 60;
-  if (!m_menu->Create(m_hWnd)) {
-    m_menu.reset();  // the list is emptied with the menu
-    skin::ClearMenuEntries();
-  }
+  if (!m_menu->Create(m_hWnd)) m_menu.reset();
 }
 
 void CSkinDemoDlg::CloseMenu() {
-  m_menu.reset();  // destroying the menu empties the shared entry list
+  m_menu.reset();  // destroys its window
 }
 
 void CSkinDemoDlg::RunWarning() {

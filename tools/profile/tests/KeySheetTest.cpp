@@ -60,9 +60,9 @@ TEST(KeySheet, EveryLabelFitsTheSmallestKeyInEveryShippedLanguage) {
       ExpectFits(FitKeyLabel(lines, smallest), smallest, 1.15, Weight::Bold, PathText(file) + ": " + lines[0]);
     }
   }
-  for (int variant = 0; variant < app::kLayoutVariants; ++variant)
+  for (int variant = 0; variant < catalogue::kLayoutVariants; ++variant)
     for (int slot = 0; slot < store::kKeyCount; ++slot) {
-      const app::KeyRect key = app::KeyRectangle(variant, slot);
+      const catalogue::KeyRect key = catalogue::KeyRectangle(variant, slot);
       if (key.empty()) continue;
       const std::string name = Readable(SlotName(variant, slot));
       ExpectFits(FitKeyName(name, KeyNameArea(key)), KeyNameArea(key), 1.2, Weight::Book, name);

@@ -4,7 +4,7 @@
 #include <functional>
 #include <set>
 
-#include "app/KeyLayout.h"
+#include "catalogue/KeyLayout.h"
 #include "tools/profile/KeySheet.h"
 #include "tools/profile/ProfileCheck.h"
 #include "tools/profile/ProfileDiff.h"
@@ -19,16 +19,16 @@ using namespace profiletool::testing;
 const Labels& English() { return Labels::English(); }
 
 TEST(SlotNames, EverySlotTheVariantShowsHasANameOfItsOwnAndNoOtherDoes) {
-  for (int variant = 0; variant < app::kLayoutVariants; ++variant) {
+  for (int variant = 0; variant < catalogue::kLayoutVariants; ++variant) {
     std::set<std::u16string> names;
     for (int slot = 0; slot < store::kKeyCount; ++slot) {
-      const bool shown = slot == store::kEnterKeySlot || !app::KeyRectangle(variant, slot).empty();
+      const bool shown = slot == store::kEnterKeySlot || !catalogue::KeyRectangle(variant, slot).empty();
       EXPECT_EQ(!SlotName(variant, slot).empty(), shown) << variant << "/" << slot;
       if (!shown) continue;
       EXPECT_TRUE(names.insert(SlotName(variant, slot)).second) << variant << "/" << slot;
       EXPECT_EQ(SlotNamed(variant, SlotName(variant, slot)), slot) << variant << "/" << slot;
     }
-    EXPECT_EQ(static_cast<int>(names.size()), app::VisibleKeyCount(variant));
+    EXPECT_EQ(static_cast<int>(names.size()), catalogue::VisibleKeyCount(variant));
   }
   const struct {
     int variant, slot;
@@ -148,9 +148,9 @@ TEST(KeySheet, DrawsEveryKeyOfTheVariantWithItsLabel) {
   store::WriteProfileSwitch(profile->keys[2][51], 2, 1, 0);
   store::WriteSimpleKind(profile->keys[2][109], 39);  // not shown in any variant
   store::WriteSimpleKind(profile->keys[0][6], 37);    // another layer
-  for (int variant = 0; variant < app::kLayoutVariants; ++variant) {
+  for (int variant = 0; variant < catalogue::kLayoutVariants; ++variant) {
     const std::string svg = KeySheet(*profile, {2}, variant, English(), SheetFormat::Svg);
-    EXPECT_EQ(Count(svg, "<rect class="), static_cast<std::size_t>(app::VisibleKeyCount(variant) - 1));
+    EXPECT_EQ(Count(svg, "<rect class="), static_cast<std::size_t>(catalogue::VisibleKeyCount(variant) - 1));
     EXPECT_EQ(Count(svg, "<polygon class="), 1u);
     EXPECT_EQ(Count(svg, "class=\"key assigned\""), 3u);
     EXPECT_EQ(Count(svg, ">Mute<"), 1u);

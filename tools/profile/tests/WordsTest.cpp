@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/KeyLayout.h"
 #include "catalogue/FunctionCatalogue.h"
+#include "catalogue/KeyLayout.h"
 #include "tools/profile/FunctionWords.h"
 #include "tools/profile/KeyWords.h"
 #include "tools/profile/SlotNames.h"
@@ -35,7 +35,7 @@ TEST(KeyWords, TheWordsPeopleTypeNameTheKeysTheyMean) {
 }
 
 TEST(KeyWords, EveryCodeHasOneNameThatReadsBackAndItsWordsPointAtIt) {
-  for (int variant = 0; variant < app::kLayoutVariants; ++variant)
+  for (int variant = 0; variant < catalogue::kLayoutVariants; ++variant)
     for (const KeyNaming naming : {KeyNaming::Keys, KeyNaming::Events})
       for (int code = 1; code < 256; ++code) {
         const auto vk = static_cast<std::uint8_t>(code);

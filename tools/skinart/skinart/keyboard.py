@@ -6,7 +6,7 @@ import re
 
 ENTER_SLOT = 51
 SLOTS = 110
-DEFAULT_LAYOUT = os.path.join(os.path.dirname(__file__), "..", "..", "..", "app", "KeyLayout.def")
+DEFAULT_LAYOUT = os.path.join(os.path.dirname(__file__), "..", "..", "..", "catalogue", "KeyLayout.def")
 
 _KEYS = re.compile(r"^\s*KEYS\(\s*(\d+)\s*,\s*(\d+)\s*,\s*(\d+)\s*,\s*(\d+)\s*,\s*(\d+)\s*,\s*(\d+)\s*,\s*(\d+)\s*,"
                    r"\s*(\d+)\s*\)\s*$")

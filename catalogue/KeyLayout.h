@@ -6,7 +6,7 @@
 
 #include "store/SettingsStore.h"
 
-namespace app {
+namespace catalogue {
 
 struct KeyRect {
   int left = 0, top = 0, width = 0, height = 0;
@@ -34,4 +34,4 @@ Point EnterKeyCorner(int variant);
 // How many slots the variant shows, the Enter key included (104, 105, 109).
 int VisibleKeyCount(int variant);
 
-}  // namespace app
+}  // namespace catalogue

@@ -1,10 +1,10 @@
-#include "app/KeyLayout.h"
+#include "catalogue/KeyLayout.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-namespace app {
+namespace catalogue {
 namespace {
 
 struct Expected {
@@ -90,4 +90,4 @@ TEST(KeyLayout, KeysOfAVariantOverlapAtMostByTheirTwoPixelSeams) {
 }
 
 }  // namespace
-}  // namespace app
+}  // namespace catalogue

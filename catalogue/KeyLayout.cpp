@@ -1,6 +1,6 @@
-#include "app/KeyLayout.h"
+#include "catalogue/KeyLayout.h"
 
-namespace app {
+namespace catalogue {
 
 namespace {
 
@@ -15,7 +15,7 @@ struct EnterKey {
 constexpr KeyRun kRuns[] = {
 #define KEYS(variant, first, count, left, top, width, height, step) {variant, first, count, left, top, width, height, step},
 #define ENTER_KEY(variant, left, top)
-#include "app/KeyLayout.def"
+#include "catalogue/KeyLayout.def"
 #undef KEYS
 #undef ENTER_KEY
 };
@@ -23,7 +23,7 @@ constexpr KeyRun kRuns[] = {
 constexpr EnterKey kEnterKeys[] = {
 #define KEYS(variant, first, count, left, top, width, height, step)
 #define ENTER_KEY(variant, left, top) {variant, left, top},
-#include "app/KeyLayout.def"
+#include "catalogue/KeyLayout.def"
 #undef KEYS
 #undef ENTER_KEY
 };
@@ -65,4 +65,4 @@ int VisibleKeyCount(int variant) {
   return count;
 }
 
-}  // namespace app
+}  // namespace catalogue

@@ -1,6 +1,7 @@
 #pragma once
-// Resource numbers of the program: dialog templates, the icon, strings and template controls.
-// Plain #defines, as the resource compiler reads this file too.
+// Resource numbers of the program: dialog templates, the icon, strings and template controls. Every
+// window folder takes its template numbers from here, below all of them. Plain #defines, as the
+// resource compiler reads this file too.
 
 #define IDS_ABOUTBOX 101
 
@@ -17,7 +18,8 @@
 #define IDD_LAUNCHPROGRAM 144
 #define IDD_SWITCHPROFILE 145
 
-#define IDR_MAINFRAME 145
+// The window icon. Nothing outside the program asks for it by number.
+#define IDR_MAINFRAME 128
 
 // The about box's two link statics.
 #define IDC_SUPPORT_LINK 1004
