@@ -33,21 +33,51 @@ function(trelm_add_test_binary name)
 endfunction()
 
 
-# The tests of one area (editors, profiles, ...) in tests/<area>: its *Test.cpp files join core_tests with
-# the area's portable library trelm_<area>_core, and on Windows its *WinTest.cpp files become one Wine
-# program, <area>_window_tests, linked to trelm_<area>, with the shipped texts and skin beside it.
+# The tests of one area, tests/<area>, all by one rule:
+# - its *Test.cpp files join core_tests, with the area's portable library trelm_<area>_core when it has one;
+# - on Windows its *WinTest.cpp files become one Wine program, <area>_window_tests, linked with the area's
+#   library (trelm_<area>, else trelm_<area>_core) and LINK's. Every Wine program has the shipped texts and
+#   skin beside it, which the program folder names, and GDI+ running (tests/framework/WineTestEnvironment.cpp);
+# - a *WinTest.cpp named in SEPARATE becomes a program of its own, so its time shows apart:
+#   LongUseWinTest.cpp in app is app_long_use_tests.
 function(trelm_add_area_tests area)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "LINK;SEPARATE")
   file(GLOB unit_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*Test.cpp)
   list(FILTER unit_tests EXCLUDE REGEX "WinTest.cpp$")
-  target_sources(core_tests PRIVATE ${unit_tests})
-  target_link_libraries(core_tests PRIVATE trelm_${area}_core)
+  if(unit_tests)
+    target_sources(core_tests PRIVATE ${unit_tests})
+    if(TARGET trelm_${area}_core)
+      target_link_libraries(core_tests PRIVATE trelm_${area}_core)
+    endif()
+  endif()
   if(NOT TRELM_WINDOWS)
     return()
   endif()
+
+  set(area_library)
+  foreach(library trelm_${area}_core trelm_${area})
+    if(TARGET ${library})
+      set(area_library ${library})
+    endif()
+  endforeach()
   file(GLOB window_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*WinTest.cpp)
+  set(programs)
+  foreach(file ${arg_SEPARATE})
+    list(REMOVE_ITEM window_tests ${CMAKE_CURRENT_SOURCE_DIR}/${file})
+    string(REGEX REPLACE "WinTest.cpp$" "" stem ${file})
+    string(REGEX REPLACE "([a-z0-9])([A-Z])" "\\1_\\2" stem ${stem})
+    string(TOLOWER ${stem} stem)
+    list(APPEND programs ${area}_${stem}_tests)
+    set(sources_${area}_${stem}_tests ${file})
+  endforeach()
   if(window_tests)
-    trelm_add_test_binary(${area}_window_tests ${window_tests})
-    target_link_libraries(${area}_window_tests PRIVATE trelm_${area} trelm_platform_system trelm_app_resources)
-    trelm_stage_program_files(${area}_window_tests)
+    list(APPEND programs ${area}_window_tests)
+    set(sources_${area}_window_tests ${window_tests})
   endif()
+  foreach(program ${programs})
+    trelm_add_test_binary(${program} ${sources_${program}} ${PROJECT_SOURCE_DIR}/tests/framework/WineTestEnvironment.cpp)
+    target_link_libraries(${program} PRIVATE ${area_library} trelm_framework trelm_strings_core trelm_platform_system
+                          trelm_app_resources ${arg_LINK})
+    trelm_stage_program_files(${program})
+  endforeach()
 endfunction()

@@ -10,7 +10,6 @@
 #include "app/MainWindowLogic.h"
 #include "app/OsselSettingDlg.h"
 #include "dialogs/WarningDlg.h"
-#include "framework/Gdiplus.h"
 #include "platform/fake/MemoryRegistry.h"
 #include "platform/fake/RecordingMessenger.h"
 #include "store/Companion.h"
@@ -31,12 +30,6 @@ inline std::vector<std::uint8_t> Record(std::uint8_t kind, std::size_t offset = 
 
 class MainWindow : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    gdiplus = new win::GdiplusSession;
-    app::UseProgramFoldersOf(win::ModuleFileName());  // the shipped texts and skin lie beside the test
-  }
-  static void TearDownTestSuite() { delete gdiplus; }
-
   void SetUp() override {
     const auto profile0 = store::ProfileKeyPath(0);
     registry.Set(profile0, u"Layer0Button000", Record(1, 26, 0x70));  // F1 as a single key
@@ -62,13 +55,11 @@ class MainWindow : public ::testing::Test {
   }
   store::KeyRecord& RecordOf(int profile, int layer, int slot) { return *store::FindKeyRecord(*settings, profile, layer, slot); }
 
-  static win::GdiplusSession* gdiplus;
   platform::MemoryRegistry registry;
   platform::RecordingMessenger messenger;
   std::unique_ptr<store::SettingsStore> settings = store::MakeStore();
   std::unique_ptr<COsselSettingDlg> window;
 };
-inline win::GdiplusSession* MainWindow::gdiplus = nullptr;
 
 // Answers the confirmation dialogs that a command opens (`count` of them at most), from inside their modal
 // runs, and counts them.

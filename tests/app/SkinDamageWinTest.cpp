@@ -17,7 +17,6 @@
 #include "dialogs/AboutDlg.h"
 #include "dialogs/WarningDlg.h"
 #include "editors/LaunchProgram.h"
-#include "framework/Gdiplus.h"
 #include "platform/fake/MemoryRegistry.h"
 #include "platform/fake/RecordingMessenger.h"
 #include "platform/win32/Module.h"
@@ -55,7 +54,6 @@ class SkinDamage : public ::testing::Test {
  protected:
   // A copy of the program's texts and skin in a scratch folder, which the program's windows then read.
   static void SetUpTestSuite() {
-    gdiplus = new win::GdiplusSession;
     shipped = win::Wide(platform::ProgramFoldersOf(win::ModuleFileName()).exe);
     wchar_t temp[MAX_PATH] = {};
     ::GetTempPathW(MAX_PATH, temp);
@@ -82,7 +80,7 @@ class SkinDamage : public ::testing::Test {
     ::DeleteFileW((root + L"Strings.xml").c_str());
     ::RemoveDirectoryW((root + L"Skins").c_str());
     ::RemoveDirectoryW(root.c_str());
-    delete gdiplus;
+    fwtest::UseProgramFilesBesideTest();  // back to the folders every test program starts with
   }
 
   static std::wstring SkinFile(const std::wstring& name) { return root + L"Skins\\" + name; }
@@ -268,14 +266,12 @@ class SkinDamage : public ::testing::Test {
     return nullptr;
   }
 
-  static win::GdiplusSession* gdiplus;
   static std::wstring shipped, root;
   static std::vector<std::wstring> files;
   platform::MemoryRegistry registry;
   platform::RecordingMessenger messenger;
   std::unique_ptr<store::SettingsStore> settings = store::MakeStore();
 };
-win::GdiplusSession* SkinDamage::gdiplus = nullptr;
 std::wstring SkinDamage::shipped, SkinDamage::root;
 std::vector<std::wstring> SkinDamage::files;
 

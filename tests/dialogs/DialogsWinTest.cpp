@@ -5,7 +5,6 @@
 #include "dialogs/AboutDlg.h"
 #include "dialogs/DialogPlacement.h"
 #include "dialogs/WarningDlg.h"
-#include "framework/Gdiplus.h"
 #include "platform/win32/Module.h"
 #include "strings/StringTable.h"
 #include "tests/framework/TestSupport.h"
@@ -14,14 +13,7 @@ namespace {
 
 class Dialogs : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    gdiplus = new win::GdiplusSession;
-    fwtest::UseProgramFilesBesideTest();
-  }
-  static void TearDownTestSuite() { delete gdiplus; }
-  static win::GdiplusSession* gdiplus;
 };
-win::GdiplusSession* Dialogs::gdiplus = nullptr;
 
 struct ModeCase {
   int mode;

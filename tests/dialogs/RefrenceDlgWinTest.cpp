@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "dialogs/RefrenceDlg.h"
-#include "framework/Gdiplus.h"
 #include "platform/WindowMessages.h"
 #include "platform/fake/MemoryRegistry.h"
 #include "platform/win32/Text.h"
@@ -24,12 +23,6 @@ using Codes = std::vector<WPARAM>;
 
 class RefrenceDlg : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    gdiplus = new win::GdiplusSession;
-    fwtest::UseProgramFilesBesideTest();
-  }
-  static void TearDownTestSuite() { delete gdiplus; }
-
   void SetUp() override {
     main = std::make_unique<fwtest::StandInMainWindow>();
     // Only Windows Media Player is installed.
@@ -65,12 +58,10 @@ class RefrenceDlg : public ::testing::Test {
     return codes;
   }
 
-  static win::GdiplusSession* gdiplus;
   std::unique_ptr<fwtest::StandInMainWindow> main;
   platform::MemoryRegistry registry;
   std::size_t keysBefore = 0;
 };
-win::GdiplusSession* RefrenceDlg::gdiplus = nullptr;
 
 TEST_F(RefrenceDlg, OnlyTheInstalledPlayerCanBeChosenAndOkStoresIt) {
   store::StoreHeader header{};

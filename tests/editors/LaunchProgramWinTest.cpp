@@ -29,7 +29,6 @@ void Click(D& dialog, D::Button button) {
 }
 
 INT_PTR RunWith(D& dialog, std::wstring path, std::wstring name, std::function<void(D&)> act) {
-  fwtest::UseProgramFilesBesideTest();
   dialog.SetProgram(std::move(path), std::move(name));
   return fwtest::DoModalAndAct(dialog, std::move(act));
 }
@@ -65,7 +64,6 @@ TEST(LaunchProgram, OnlyItsButtonsAndTheCloseCommandEndItAndOkKeepsTheTexts) {
 }
 
 TEST(LaunchProgram, TheNameIsTheFileDescriptionOfTheVersionResource) {
-  fwtest::UseProgramFilesBesideTest();
   EXPECT_EQ(editors::FileDescriptionOf(Versioned()), kDescription);
   for (const std::wstring& none : {Plain(), Beside(L"NoSuchProgram.exe"), Beside(L"Strings.xml"), std::wstring()})
     EXPECT_EQ(editors::FileDescriptionOf(none), L"") << none;
@@ -100,7 +98,6 @@ void CALLBACK AnswerOpenFile(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 TEST(LaunchProgram, BrowseTakesTheChosenProgramAndItsNameAndCancelChangesNothing) {
-  fwtest::UseProgramFilesBesideTest();
   const std::wstring longPath = L"C:\\" + std::wstring(600, L'x') + L"\\long.exe";
   struct Case {
     std::wstring path, name, typed, expectedPath, expectedName;

@@ -57,7 +57,6 @@ Events EventsOf(const D& editor) {
 class MacroSetDlgTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    fwtest::UseProgramFilesBesideTest();
     fwtest::MoveAway();
     main = std::make_unique<fwtest::StandInMainWindow>();
     main->onMessage = [this](const fwtest::StandInMainWindow::Received& r) {

@@ -88,10 +88,7 @@ void Type(WORD vk, const KeyWindow& witness) {
 }
 
 // Each case loads the library for itself; unloading it with the last HookLibrary starts the next afresh.
-class HookLibraryTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { fwtest::UseProgramFilesBesideTest(); }
-};
+class HookLibraryTest : public ::testing::Test {};
 
 TEST_F(HookLibraryTest, DeliversPressThenReleaseOnlyWhileStatusIsOne) {
   struct Case {

@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "dialogs/WarningDlg.h"
-#include "framework/Gdiplus.h"
 #include "platform/WindowMessages.h"
 #include "platform/win32/Text.h"
 #include "profiles/ProfileSetRows.h"
@@ -98,14 +97,8 @@ bool SameProfile(const store::ProfileRecord& a, const store::ProfileRecord& b) {
 
 class ProfileSetDialog : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    gdiplus = new win::GdiplusSession;
-    fwtest::UseProgramFilesBesideTest();
-  }
-  static void TearDownTestSuite() { delete gdiplus; }
-
   void SetUp() override {
-    fwtest::UseProgramFilesBesideTest();
+    fwtest::UseProgramFilesBesideTest();  // a test before may have pointed the texts elsewhere
     Name(0, u"Racing", u"racer.exe");
     settings->profiles[0].AutoSwitch = 1;
     settings->profiles[0].Keymap = 2;
@@ -179,13 +172,11 @@ class ProfileSetDialog : public ::testing::Test {
         [] { return g_answers.steps.empty() && !fwtest::ModalOver(g_answers.owner); }, 20000));
   }
 
-  static win::GdiplusSession* gdiplus;
   std::unique_ptr<store::SettingsStore> settings = store::MakeStore();
   std::unique_ptr<fwtest::StandInMainWindow> main;
   bool confirm = true;  // the user's answer to the reset question
   std::unique_ptr<D> dialog;
 };
-win::GdiplusSession* ProfileSetDialog::gdiplus = nullptr;
 
 TEST_F(ProfileSetDialog, RowsShowTheProfilesAndThePointerActivatesIt) {
   Show();

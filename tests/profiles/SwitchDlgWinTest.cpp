@@ -7,7 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include "framework/Gdiplus.h"
 #include "platform/WindowMessages.h"
 #include "platform/win32/Text.h"
 #include "profiles/SwitchDlg.h"
@@ -21,12 +20,6 @@ using profiles::SwitchCode;
 
 class SwitchDlg : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    gdiplus = new win::GdiplusSession;
-    fwtest::UseProgramFilesBesideTest();
-  }
-  static void TearDownTestSuite() { delete gdiplus; }
-
 
   static SwitchCode CodeOf(const store::StoreHeader& h) { return {h.SwitchCode[0], h.SwitchCode[1], h.SwitchCode[2]}; }
   static void Click(D& d, D::Button button) { fwtest::ClickCentre(d.GetButton(button).GetHwnd()); }
@@ -53,10 +46,8 @@ class SwitchDlg : public ::testing::Test {
            static_cast<WPARAM>(received[0].lParam) == wm::kClosed;
   }
 
-  static win::GdiplusSession* gdiplus;
   fwtest::StandInMainWindow main;
 };
-win::GdiplusSession* SwitchDlg::gdiplus = nullptr;
 
 TEST_F(SwitchDlg, OpensOnTheDefaultAndStoresCtrlAndF11ChosenWithTheMenusAndKeysOnOk) {
   store::StoreHeader header{};

@@ -28,7 +28,6 @@ void Click(D& dialog, D::Button button, int times = 1) {
 bool Enabled(D& dialog, D::Button button) { return ::IsWindowEnabled(dialog.GetButton(button).GetHwnd()); }
 
 INT_PTR RunAndAct(D& dialog, std::function<void(D&)> act) {
-  fwtest::UseProgramFilesBesideTest();
   return fwtest::DoModalAndAct(dialog, std::move(act));
 }
 
@@ -84,7 +83,6 @@ COLORREF PixelOfSkin(const char16_t* file, POINT at) {
 }
 
 TEST(SwitchProfile, TheBackgroundFollowsTheLayerBeingEdited) {
-  fwtest::UseProgramFilesBesideTest();
   constexpr POINT kCard{40, 14};  // the profile card's outline, in each layer's colour
   const COLORREF first = PixelOfSkin(u"profile switch_normal1.jpg", kCard);
   const COLORREF second = PixelOfSkin(u"profile switch_normal2.jpg", kCard);
