@@ -6,8 +6,8 @@
 #include <map>
 
 #include "catalogue/KeyLayout.h"
-#include "store/SettingsStore.h"
 #include "catalogue/KeyNames.h"
+#include "store/SettingsStore.h"
 #include "tools/profile/KeyboardVariants.h"
 #include "tools/profile/Text.h"
 
