@@ -122,9 +122,9 @@ class ProfileSetDialog : public ::testing::Test {
     g_answers = {};
     g_answers.owner = dialog->GetHwnd();
   }
-  void TearDown() override {
-    main->onMessage = nullptr;
-    dialog->DestroyWindow();
+  void TearDown() override {  // SetUp may have stopped part-way
+    if (dialog) dialog->DestroyWindow();
+    if (main) main->onMessage = nullptr;
     main.reset();
   }
   // What the dialog told the main window.
