@@ -31,6 +31,12 @@ def program_architecture(dist):
     return {0x14c: 'x86', 0x8664: 'x64'}[int.from_bytes(header[pe + 4:pe + 6], 'little')]
 
 
+def installed_folder(prefix, dist):
+    """Where a package puts the program in a 64-bit prefix: 32-bit programs go to Program Files (x86)."""
+    program_files = {'x64': 'Program Files', 'x86': 'Program Files (x86)'}[program_architecture(dist)]
+    return os.path.join(prefix, 'drive_c', program_files, 'TrelmVantoria')
+
+
 def main_window_title(dist):
     root = ElementTree.parse(os.path.join(dist, 'Strings.xml')).getroot()
     return root.find('MAIN').find('NAME').text

@@ -12,13 +12,11 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from harness import WineDesktop, program_architecture, windows_path  # noqa: E402
+from harness import WineDesktop, installed_folder, program_architecture, windows_path  # noqa: E402
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), '..', '..'))
 DIST = VERSION = ACTIONS = None
 SHORTCUT = 'TrelmVantoria Keyboard Settings.lnk'
-# Where 64-bit Windows, as the test prefix is, puts the programs of each architecture.
-PROGRAM_FILES = {'x64': 'Program Files', 'x86': 'Program Files (x86)'}
 
 
 def files_below(top):
@@ -35,7 +33,7 @@ class Installer(unittest.TestCase):
         subprocess.run([os.path.join(ROOT, 'scripts', 'make-msi'), DIST, '--arch', arch, '--version', VERSION,
                         '--actions', ACTIONS, '--out', cls.package], check=True)
         cls.drive = os.path.join(cls.desktop.env['WINEPREFIX'], 'drive_c')
-        cls.installed = os.path.join(cls.drive, PROGRAM_FILES[arch], 'TrelmVantoria')
+        cls.installed = installed_folder(cls.desktop.env['WINEPREFIX'], DIST)
 
     @classmethod
     def tearDownClass(cls):

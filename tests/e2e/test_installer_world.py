@@ -14,7 +14,7 @@ import unittest
 from PIL import Image, ImageChops, ImageStat
 
 sys.path.insert(0, os.path.dirname(__file__))
-from harness import WineDesktop, main_window_title, program_architecture, windows_path  # noqa: E402
+from harness import WineDesktop, installed_folder, main_window_title, program_architecture, windows_path  # noqa: E402
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), '..', '..'))
 DIST = VERSION = ACTIONS = None
@@ -72,8 +72,7 @@ class WorldInstaller(unittest.TestCase):
     def open_desktop(self, environment=None):
         desktop = WineDesktop(DIST, environment=environment)
         self.desktops.append(desktop)
-        program_files = 'Program Files (x86)' if program_architecture(DIST) == 'x86' else 'Program Files'
-        self.installed = os.path.join(desktop.env['WINEPREFIX'], 'drive_c', program_files, 'TrelmVantoria')
+        self.installed = installed_folder(desktop.env['WINEPREFIX'], DIST)
         return desktop
 
     def msiexec(self, desktop, *arguments):
